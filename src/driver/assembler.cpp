@@ -1,0 +1,179 @@
+// One run of the assembler: command line, files, the two-pass parse, start-up code and
+// the outputs that the error count allows.
+#include "driver/assembler.h"
+
+#include <string>
+#include <vector>
+
+#include "datamem/datamem.h"
+#include "diag/diag.h"
+#include "driver/files.h"
+#include "driver/state.h"
+#include "grammar/parser.h"
+#include "isa/handlers.h"
+#include "listing/print.h"
+#include "listing/srclist.h"
+#include "listing/startup.h"
+#include "rom/rom.h"
+#include "scan/reader.h"
+#include "scan/tokens.h"
+#include "symbols/report.h"
+#include "symbols/symbols.h"
+
+namespace {
+
+constexpr const char* kSourceExtension = "asm";
+
+void print_console(const std::string& text) { std::fputs(text.c_str(), consolefp); }
+
+// curFile with its last three characters replaced by ext.
+std::string derived_name(const std::string& curFile, const char* ext) {
+    return curFile.substr(0, curFile.size() - 3) + ext;
+}
+
+struct OutputFile {
+    std::FILE** stream;
+    std::string name;
+};
+
+// Opens the seven files in their fixed order; on failure reports it and returns its exit
+// code, leaving the files already created in place.
+int open_files(const std::string& curFile) {
+    struct Opening {
+        std::FILE** stream;
+        std::string name;
+        const char* mode;
+        std::string failure;
+        int exit_code;
+    };
+    const std::string err_name = derived_name(curFile, "err");
+    const std::string list_name = derived_name(curFile, "asl");
+    const std::string dbg_name = derived_name(curFile, "dbg");
+    const std::string hex_name = derived_name(curFile, "mem");
+    const Opening openings[] = {
+        {&infp, curFile, "r", "Unable to open " + curFile + "\n", EXIT_NO_SOURCE},
+        {&errfp, err_name, "w", "Could not open error file: " + err_name + "\n", EXIT_NO_LOG_FILE},
+        {&listfp, list_name, "w", "Could not open listfile: " + list_name + "\n", EXIT_NO_LOG_FILE},
+        {&dbgfp, dbg_name, "w", "Could not open debug file: " + dbg_name + "\n",
+         EXIT_NO_OUTPUT_FILE},
+        {&vhdlfp, "prog_rom.vhd", "w", "Could not open vhdl file:\n", EXIT_NO_OUTPUT_FILE},
+        {&vhdlfpx, "xprog_rom.vhd", "w", "Could not open vhdl file:\n", EXIT_NO_OUTPUT_FILE},
+        {&raw_hex_fp, hex_name, "w", "Could not open raw hex file: " + hex_name + "\n",
+         EXIT_NO_LOG_FILE},
+    };
+    for (const Opening& opening : openings) {
+        *opening.stream = std::fopen(opening.name.c_str(), opening.mode);
+        if (*opening.stream == nullptr) {
+            print_console(opening.failure);
+            Reset_files();
+            return opening.exit_code;
+        }
+    }
+    return EXIT_OK;
+}
+
+// After the parse: the start-up code and the driver's own check that the code starts above it.
+void insert_start_up_code() {
+    const int n = How_many_mem_locs_need_initializing();
+    const int a = Find_cseg_addr_of_first_instruction(SrcList);
+    if (n != 0 && a < 2 * n) {
+        const std::string message =
+            Format_message("\n .CSEG must start at address %d or greater \n", 2 * n);
+        std::fputs(message.c_str(), errfp);
+        print_console(message);
+        errCnt++;
+    }
+    if (n != 0 || a != 0) {
+        Insert_start_up_code(SrcList, data_mem_array, data_init_array,
+                             Find_source_line_of_first_instruction(SrcList), a);
+    }
+}
+
+void write_outputs() {
+    if (errCnt == 0 && syntaxErrCnt == 0) {
+        Generate_srcList_debug_file(SrcList, dbgfp);
+        Generate_vhdl_prog_rom(SrcList, vhdlfp);
+        Generate_vhdl_prog_rom_generic(SrcList, vhdlfpx);
+        Generate_raw_hex_file(SrcList, raw_hex_fp);
+    } else {
+        std::fputs("\nErrors in source code: no debug or VHDL file generated\n\n", dbgfp);
+    }
+    Print_srcList(SrcList, listfp);
+    Delete_srcList(SrcList);
+    tmpItem = nullptr;
+    Print_symbol_table(Symbol_Table, listfp);
+    Delete_symbol_table(Symbol_Table);
+    Symbol_Table = nullptr;
+}
+
+// Closes every stream in the documented order; returns the names of the outputs that
+// could not be written in full.
+std::vector<std::string> close_files(const std::string& curFile) {
+    const OutputFile closings[] = {
+        {&infp, curFile},
+        {&listfp, derived_name(curFile, "asl")},
+        {&errfp, derived_name(curFile, "err")},
+        {&dbgfp, derived_name(curFile, "dbg")},
+        {&vhdlfp, "prog_rom.vhd"},
+        {&vhdlfpx, "xprog_rom.vhd"},
+        {&raw_hex_fp, derived_name(curFile, "mem")},
+    };
+    std::vector<std::string> failed;
+    for (const OutputFile& file : closings) {
+        const bool write_error = std::ferror(*file.stream) != 0;
+        const bool close_error = std::fclose(*file.stream) != 0;
+        *file.stream = nullptr;
+        if ((write_error || close_error) && file.stream != &infp) failed.push_back(file.name);
+    }
+    return failed;
+}
+
+}  // namespace
+
+int Run_tevlin(int argc, const char* const* argv) {
+    if (argc != 2) {
+        print_console("\nUsage: (version 02-15-2019) \n\n");
+        print_console("tevlin  inputfile\n\n");
+        return EXIT_USAGE;
+    }
+    const std::string curFile = argv[1];
+    if (IsFilenameExtensionValid(curFile.c_str(), kSourceExtension) == 0) {
+        print_console(
+            Format_message("Filename: %s => must use .%s extension\n", argv[1], kSourceExtension));
+        return EXIT_BAD_EXTENSION;
+    }
+    for (unsigned char& state : data_init_array) state = DATA_UNDEFINED;
+
+    const int open_result = open_files(curFile);
+    if (open_result != EXIT_OK) return open_result;
+    yyin = infp;
+    SrcList = Create_srcList();
+    Symbol_Table = Create_symTable();
+
+    while (!Scanner_input_ended()) yyparse();
+
+    insert_start_up_code();
+    write_outputs();
+    const std::vector<std::string> failed = close_files(curFile);
+    yyin = nullptr;
+    delete SrcList;
+    SrcList = nullptr;
+
+    for (const std::string& name : failed) {
+        print_console("Could not write file: " + name + "\n");
+    }
+    return failed.empty() ? EXIT_OK : EXIT_WRITE_FAILED;
+}
+
+void Reset_all_state() {
+    Reset_files();
+    Reset_assembly_state();
+    Reset_reader();
+    Reset_scanner();
+    Reset_diag();
+    Reset_grammar();
+    Reset_handlers();
+    Reset_datamem();
+    Reset_srclist();
+    Reset_symbols();
+}

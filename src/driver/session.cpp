@@ -1,0 +1,68 @@
+// One whole assembly run in-process on a source text, with every output captured.
+#include "driver/session.h"
+
+#include <unistd.h>
+
+#include <climits>
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+#include <vector>
+
+#include "diag/diag.h"
+#include "driver/assembler.h"
+
+namespace {
+
+std::string read_file(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+std::string read_stream(std::FILE* stream) {
+    std::string text;
+    std::rewind(stream);
+    char chunk[4096];
+    size_t got;
+    while ((got = std::fread(chunk, 1, sizeof chunk, stream)) > 0) text.append(chunk, got);
+    return text;
+}
+
+}  // namespace
+
+AssemblyOutput Assemble_source(const std::string& source, const std::string& dir,
+                               const std::string& name) {
+    AssemblyOutput output;
+    const std::string source_name = name + ".asm";
+    {
+        std::ofstream out(dir + "/" + source_name, std::ios::binary);
+        out.write(source.data(), static_cast<std::streamsize>(source.size()));
+    }
+    std::vector<char> previous_dir(PATH_MAX);
+    if (getcwd(previous_dir.data(), previous_dir.size()) == nullptr || chdir(dir.c_str()) != 0) {
+        output.exit_code = -1;
+        return output;
+    }
+
+    Reset_all_state();
+    std::FILE* console = std::tmpfile();
+    if (console != nullptr) consolefp = console;
+    const char* argv[] = {"tevlin", source_name.c_str()};
+    output.exit_code = Run_tevlin(2, argv);
+    if (console != nullptr) {
+        output.console = read_stream(console);
+        std::fclose(console);
+    }
+    Reset_all_state();
+
+    output.err = read_file(name + ".err");
+    output.asl = read_file(name + ".asl");
+    output.dbg = read_file(name + ".dbg");
+    output.mem = read_file(name + ".mem");
+    output.prog_rom = read_file("prog_rom.vhd");
+    output.xprog_rom = read_file("xprog_rom.vhd");
+    if (chdir(previous_dir.data()) != 0) output.exit_code = -1;
+    return output;
+}

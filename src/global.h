@@ -1,0 +1,74 @@
+// Small types and codes shared by several subsystems of the assembler.
+#ifndef TEVLIN_GLOBAL_H_
+#define TEVLIN_GLOBAL_H_
+
+#include <cstdint>
+
+constexpr int kProgWords = 1024;   // words of program memory
+constexpr int kMaxCodeAddr = kProgWords - 1;
+constexpr int kDataBytes = 256;    // bytes of data memory
+constexpr int kMaxDataAddr = kDataBytes - 1;
+constexpr int kLineMax = 255;      // characters of one source line read at a time
+constexpr int kLabelMax = 32;      // longest label without a message
+constexpr int kRegMax = 31;        // highest register number
+constexpr int kByteMax = 255;      // highest 8-bit value
+constexpr int kEquMax = 1024;      // highest value accepted by .EQU
+
+enum ExitCode : int {
+    EXIT_OK = 0,
+    EXIT_USAGE = 1,
+    EXIT_BAD_EXTENSION = 5,
+    EXIT_NO_SOURCE = 6,
+    EXIT_NO_LOG_FILE = 7,    // error, listing or hex file
+    EXIT_NO_OUTPUT_FILE = 8, // debug or VHDL file
+    EXIT_WRITE_FAILED = 9,
+};
+
+// Segments, as held in currSeg and in a symbol's where_defined.
+enum Segment : int { SEG_DATA = 0, SEG_CODE = 1 };
+
+// Directive codes, the values of the directive keywords.
+enum DirectiveCode : int {
+    DIR_ORG = 80,
+    DIR_CSEG = 81,
+    DIR_DSEG = 82,
+    DIR_BYTE = 83,
+    DIR_EQU = 84,
+    DIR_DEF = 85,
+    DIR_DB = 86,
+};
+
+// Kinds of source item; 1 to 5 are the instruction kinds.
+enum LineType : int {
+    LINE_BLANK = 0,
+    LINE_INSTR_RR = 1,
+    LINE_INSTR_RI = 2,
+    LINE_INSTR_IM = 3,
+    LINE_INSTR_R1 = 4,
+    LINE_INSTR_NA = 5,
+    LINE_LABEL = 6,
+    LINE_SEGMENT = 7,
+    LINE_EQU = 8,
+    LINE_ORG = 10,
+    LINE_BYTE = 11,
+    LINE_DEF = 12,
+    LINE_DB = 13,
+    LINE_STARTUP = 14,
+    LINE_SEPARATOR = 15,
+    LINE_ERROR = 16,
+};
+
+// Kinds of symbol; only SYM_DEF names a register.
+enum SymbolKind : int {
+    SYM_LABEL = 3,
+    SYM_EQU = 4,
+    SYM_BYTE = 5,
+    SYM_DEF = 6,
+    SYM_DB = 7,
+};
+
+// How a symbol entry was made.
+enum SymbolOrigin : int { SYM_DEFINED = 1, SYM_REFERENCED = 2 };
+constexpr int SYM_VAL_CONFLICT = -2;
+
+#endif  // TEVLIN_GLOBAL_H_

@@ -1,0 +1,19 @@
+// The listing and the debug file, printed from the source item list.
+#ifndef TEVLIN_LISTING_PRINT_H_
+#define TEVLIN_LISTING_PRINT_H_
+
+#include <cstdio>
+
+#include "listing/srclist.h"
+
+/// Writes the key, every item's entry and a final line end.
+void Print_srcList(const srcList_t* the_list, std::FILE* file);
+void Print_srcList_key(std::FILE* file);
+/// Writes one item's entry and its error text.
+void Print_srcItem_short(const srcItem_t* the_item, std::FILE* file);
+/// Writes start-up words, an empty line, then every instruction item.
+void Generate_srcList_debug_file(const srcList_t* the_list, std::FILE* dbgfp);
+/// Writes every item's text and operands with no separator (not used by a run).
+void xGenerate_srcList_debug_file(const srcList_t* the_list, std::FILE* dbgfp);
+
+#endif  // TEVLIN_LISTING_PRINT_H_

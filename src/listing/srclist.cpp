@@ -1,0 +1,157 @@
+// The source item list: creation, appending, the start-up splice, lookups and the image.
+#include "listing/srclist.h"
+
+#include <cassert>
+
+#include "diag/diag.h"
+
+srcList_t* SrcList = nullptr;
+
+namespace {
+
+std::string copy_or_empty(const char* text) { return text == nullptr ? std::string() : text; }
+
+}  // namespace
+
+srcItem_t* Create_srcItem(const char* src_buf, int srcline_num, int instr_addr, int line_type,
+                          const char* opCode, unsigned int instr_bits, const char* comment,
+                          int instr_type, int arg1, int arg2) {
+    srcItem_t* the_item = new srcItem_t;
+    the_item->src_line = copy_or_empty(src_buf);
+    if (!the_item->src_line.empty() && the_item->src_line.back() == '\n') {
+        the_item->src_line.pop_back();
+    }
+    the_item->src_line_num = srcline_num;
+    the_item->instr_addr = instr_addr;
+    the_item->line_type = line_type;
+    the_item->opCode = copy_or_empty(opCode);
+    the_item->instr_bits = instr_bits;
+    the_item->comment = copy_or_empty(comment);
+    the_item->instr_type = static_cast<uint8_t>(instr_type);
+    the_item->arg1 = static_cast<uint16_t>(arg1);
+    the_item->arg2 = static_cast<uint16_t>(arg2);
+    return the_item;
+}
+
+void Delete_srcItem(srcItem_t* the_item) {
+    if (the_item == nullptr) {
+        std::fputs("Attempted to delete NULL srcItem_t", consolefp);
+        return;
+    }
+    delete the_item;
+}
+
+void Add_srcItem_err_msg(srcItem_t* the_item, const char* the_mess) {
+    if (the_mess != nullptr && the_mess[0] != '\0') the_item->err_msg = the_mess;
+}
+
+void Set_srcItem_has_lab(srcItem_t* the_item) { the_item->has_lab = 1; }
+
+int Get_srcItem_has_lab(const srcItem_t* the_item) { return the_item->has_lab; }
+
+srcItem_t* Get_srcItem_next(const srcItem_t* the_item) { return the_item->next; }
+
+void Set_srcItem_next(srcItem_t* the_item, srcItem_t* next) { the_item->next = next; }
+
+void Set_srcItem_instruction_stuff(srcItem_t* the_item, int instr, int arg1, int arg2) {
+    assert(!(the_item->instr_type != 0 && the_item->src_line.empty()) && "the_item->src_line");
+    the_item->instr_type = static_cast<uint8_t>(instr);
+    the_item->arg1 = static_cast<uint16_t>(arg1);
+    the_item->arg2 = static_cast<uint16_t>(arg2);
+}
+
+srcList_t* Create_srcList() { return new srcList_t; }
+
+void Add_to_srcList(srcList_t* the_list, srcItem_t* new_item) {
+    if (the_list->head == nullptr) {
+        the_list->head = new_item;
+    } else {
+        the_list->tail->next = new_item;
+    }
+    the_list->tail = new_item;
+}
+
+void Insert_src_item_into_srclist(srcList_t* the_list, int count, srcItem_t* the_item) {
+    if (count <= 0 || the_list->head == nullptr) {
+        the_item->next = the_list->head;
+        the_list->head = the_item;
+        if (the_list->tail == nullptr) the_list->tail = the_item;
+        return;
+    }
+    srcItem_t* before = the_list->head;
+    for (int step = 1; step < count && before->next != nullptr; step++) before = before->next;
+    the_item->next = before->next;
+    before->next = the_item;
+    if (before == the_list->tail) the_list->tail = the_item;
+}
+
+void Delete_srcList(srcList_t* the_list) {
+    if (the_list == nullptr) {
+        std::fputs("Attempted to delete NULL srcList_t", consolefp);
+        return;
+    }
+    srcItem_t* item = the_list->head;
+    while (item != nullptr) {
+        srcItem_t* next = item->next;
+        delete item;
+        item = next;
+    }
+    the_list->head = nullptr;
+    the_list->tail = nullptr;
+}
+
+srcItem_t* Get_srcList_head(const srcList_t* the_list) { return the_list->head; }
+
+srcItem_t* Get_srcList_tail(const srcList_t* the_list) { return the_list->tail; }
+
+bool Is_instruction_line(int line_type) {
+    return line_type >= LINE_INSTR_RR && line_type <= LINE_INSTR_NA;
+}
+
+int Find_cseg_addr_of_first_instruction(const srcList_t* the_list) {
+    for (const srcItem_t* item = the_list->head; item != nullptr; item = item->next) {
+        if (Is_instruction_line(item->line_type)) return item->instr_addr;
+    }
+    return 0;
+}
+
+int Find_source_line_of_first_instruction(const srcList_t* the_list) {
+    int position = 0;
+    for (const srcItem_t* item = the_list->head; item != nullptr; item = item->next) {
+        if (Is_instruction_line(item->line_type)) return position;
+        position++;
+    }
+    return 0;
+}
+
+int Get_number_of_instructions(const srcList_t* the_list) {
+    int count = 0;
+    for (const srcItem_t* item = the_list->head; item != nullptr; item = item->next) {
+        if (Is_instruction_line(item->line_type)) count++;
+    }
+    return count;
+}
+
+void Add_to_instruction_addresses(srcList_t* the_list, int val) {
+    for (srcItem_t* item = the_list->head; item != nullptr; item = item->next) {
+        if (Is_instruction_line(item->line_type)) item->instr_addr += val;
+    }
+}
+
+void Get_srcItem_instr_bits(const srcList_t* the_list, unsigned int* instr_array) {
+    for (const srcItem_t* item = the_list->head; item != nullptr; item = item->next) {
+        const bool has_word =
+            Is_instruction_line(item->line_type) || item->line_type == LINE_STARTUP;
+        if (has_word && item->instr_addr >= 0 && item->instr_addr < kProgWords) {
+            instr_array[item->instr_addr] = item->instr_bits;
+        }
+    }
+}
+
+void Reset_srclist() {
+    if (SrcList != nullptr) {
+        Delete_srcList(SrcList);
+        delete SrcList;
+    }
+    SrcList = nullptr;
+}

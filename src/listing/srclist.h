@@ -1,0 +1,81 @@
+// The source item list: one item per second-pass line (and per start-up line), in program
+// order, from which the listing, the debug file and the program image are made.
+#ifndef TEVLIN_LISTING_SRCLIST_H_
+#define TEVLIN_LISTING_SRCLIST_H_
+
+#include <cstdint>
+#include <string>
+
+#include "global.h"
+
+// Texts are the item's own copies; an empty text stands for an absent one.
+struct srcItem_t {
+    std::string src_line;
+    int32_t src_line_num = 0;
+    int32_t instr_addr = 0;
+    int32_t line_type = 0;
+    uint32_t instr_bits = 0;
+    std::string opCode;
+    uint8_t has_lab = 0;
+    std::string label;
+    std::string comment;
+    uint8_t instr_type = 0;
+    uint16_t arg1 = 0;
+    uint16_t arg2 = 0;
+    std::string err_msg;
+    srcItem_t* next = nullptr;
+};
+
+struct srcList_t {
+    srcItem_t* head = nullptr;
+    srcItem_t* tail = nullptr;
+};
+
+// name                  start value  meaning
+extern srcList_t* SrcList;  // null  the run's list, created by the driver
+
+/// Returns a new item; a final newline of src_buf is dropped; null texts stay empty.
+srcItem_t* Create_srcItem(const char* src_buf, int srcline_num, int instr_addr, int line_type,
+                          const char* opCode, unsigned int instr_bits, const char* comment,
+                          int instr_type, int arg1, int arg2);
+/// Releases the item (not its follower).
+void Delete_srcItem(srcItem_t* the_item);
+/// Gives the item a copy of the_mess; a null or empty message changes nothing.
+void Add_srcItem_err_msg(srcItem_t* the_item, const char* the_mess);
+void Set_srcItem_has_lab(srcItem_t* the_item);
+int Get_srcItem_has_lab(const srcItem_t* the_item);
+srcItem_t* Get_srcItem_next(const srcItem_t* the_item);
+void Set_srcItem_next(srcItem_t* the_item, srcItem_t* next);
+/// Stores an instruction code (8 bits) and two 16-bit operands in the item.
+void Set_srcItem_instruction_stuff(srcItem_t* the_item, int instr, int arg1, int arg2);
+
+/// Returns a new empty list.
+srcList_t* Create_srcList();
+/// Appends new_item in constant time.
+void Add_to_srcList(srcList_t* the_list, srcItem_t* new_item);
+/// Links the_item in so that it becomes the item at 0-based position count (0: the new
+/// head); an item linked after the last one becomes the tail.
+void Insert_src_item_into_srclist(srcList_t* the_list, int count, srcItem_t* the_item);
+/// Deletes every item and leaves the list empty; the record itself stays.
+void Delete_srcList(srcList_t* the_list);
+srcItem_t* Get_srcList_head(const srcList_t* the_list);
+srcItem_t* Get_srcList_tail(const srcList_t* the_list);
+
+/// True for the five instruction kinds.
+bool Is_instruction_line(int line_type);
+/// Returns instr_addr of the first instruction item, 0 when there is none.
+int Find_cseg_addr_of_first_instruction(const srcList_t* the_list);
+/// Returns the 0-based list position of the first instruction item, 0 when there is none.
+int Find_source_line_of_first_instruction(const srcList_t* the_list);
+/// Returns the number of instruction items.
+int Get_number_of_instructions(const srcList_t* the_list);
+/// Adds val to instr_addr of every instruction item.
+void Add_to_instruction_addresses(srcList_t* the_list, int val);
+/// Writes instr_bits of every instruction and start-up item at its address in instr_array
+/// (kProgWords entries); items outside program memory are ignored.
+void Get_srcItem_instr_bits(const srcList_t* the_list, unsigned int* instr_array);
+
+/// Deletes SrcList with its items and sets it to null.
+void Reset_srclist();
+
+#endif  // TEVLIN_LISTING_SRCLIST_H_

@@ -1,0 +1,35 @@
+// Source line reader: prepares one physical line at a time for the scanner and turns the
+// end of the first pass into the start of the second.
+#ifndef TEVLIN_SCAN_READER_H_
+#define TEVLIN_SCAN_READER_H_
+
+#include <cstdio>
+#include <string>
+
+// name                 start value  meaning
+extern std::string lexbuf;   // ""   prepared line: comment cut, tabs expanded, upper-cased
+extern int lexbufpos;        // 0    index in lexbuf of the next character for the scanner
+extern std::FILE* yyin;      // null the source stream
+
+/// Reads and prepares the next line into rawLine, currComment and lexbuf; 0, or -1 at end
+/// of file (the buffers then keep their contents).
+int getLine();
+
+/// Returns the next prepared character (0 to 255), loading a line when needed; -1 at end.
+int yygetc();
+
+/// Copies the rest of the current prepared line into buf (at most maxlen characters);
+/// returns the count, 0 at end of input.
+int my_input(char* buf, int maxlen);
+
+/// At the end of the first pass starts the second (P2, counters, segment, message, rewind)
+/// and returns 0; at the end of the second returns 1.
+int yywrap();
+
+/// Returns 1 when fname is longer than ext and ends in it (case-sensitive), else 0.
+int IsFilenameExtensionValid(const char* fname, const char* ext);
+
+/// Restores lexbuf, lexbufpos and yyin to their start values.
+void Reset_reader();
+
+#endif  // TEVLIN_SCAN_READER_H_
