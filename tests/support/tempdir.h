@@ -1,0 +1,43 @@
+// A fresh temporary directory per test, removed afterwards.
+#ifndef TEVLIN_TESTS_SUPPORT_TEMPDIR_H_
+#define TEVLIN_TESTS_SUPPORT_TEMPDIR_H_
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+class TempDir {
+  public:
+    TempDir() {
+        std::string pattern =
+            (std::filesystem::temp_directory_path() / "tevlin-test-XXXXXX").string();
+        path_ = mkdtemp(pattern.data());
+    }
+    ~TempDir() {
+        std::error_code ignored;
+        std::filesystem::remove_all(path_, ignored);
+    }
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+
+    const std::string& path() const { return path_; }
+    std::string file(const std::string& name) const { return path_ + "/" + name; }
+    bool exists(const std::string& name) const { return std::filesystem::exists(file(name)); }
+
+    void write(const std::string& name, const std::string& content) const {
+        std::ofstream out(file(name), std::ios::binary);
+        out << content;
+    }
+    std::string read(const std::string& name) const {
+        std::ifstream in(file(name), std::ios::binary);
+        std::ostringstream content;
+        content << in.rdbuf();
+        return content.str();
+    }
+
+  private:
+    std::string path_;
+};
+
+#endif  // TEVLIN_TESTS_SUPPORT_TEMPDIR_H_
