@@ -11,6 +11,7 @@
 
 #include "diag/diag.h"
 #include "driver/assembler.h"
+#include "grammar/parser.h"
 
 namespace {
 
@@ -51,6 +52,8 @@ AssemblyOutput Assemble_source(const std::string& source, const std::string& dir
     if (console != nullptr) consolefp = console;
     const char* argv[] = {"tevlin", source_name.c_str()};
     output.exit_code = Run_tevlin(2, argv);
+    output.error_count = errCnt;
+    output.syntax_error_count = syntaxErrCnt;
     if (console != nullptr) {
         output.console = read_stream(console);
         std::fclose(console);

@@ -6,6 +6,8 @@
 
 struct AssemblyOutput {
     int exit_code = 0;
+    int error_count = 0;         // errors counted by the run
+    int syntax_error_count = 0;  // syntax errors met by the run
     std::string console;  // everything the run printed on the console
     std::string err;      // NAME.err
     std::string asl;      // NAME.asl
