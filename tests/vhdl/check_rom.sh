@@ -1,0 +1,94 @@
+#!/bin/sh
+# Simulates both VHDL ROM files of a program in GHDL, the block-RAM one on the RAM model, reads
+# all 1024 addresses and compares the words with the program's hex image.
+#
+#   check_rom.sh TEVLIN PROGRAM.asm   assemble PROGRAM.asm (it must assemble cleanly), then check
+#   check_rom.sh --images DIR IMAGE   check DIR/prog_rom.vhd and DIR/xprog_rom.vhd against
+#                                     the hex image IMAGE
+#
+# Exit status: 0 when both files match, 1 on any failure, 77 when GHDL is missing (skipped),
+# except under CI=true, where a missing GHDL is a failure.
+set -eu
+
+here=$(cd "$(dirname "$0")" && pwd)
+ghdl_flags="--ieee=synopsys -fexplicit"
+
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+if [ $# -ne 2 ] && ! { [ $# -eq 3 ] && [ "$1" = --images ]; }; then
+    fail "usage: $0 TEVLIN PROGRAM.asm | $0 --images DIR IMAGE"
+fi
+
+if ! command -v ghdl >/dev/null 2>&1; then
+    if [ "${CI:-}" = true ]; then
+        fail "ghdl not found; CI must install it (apt-get install ghdl)"
+    fi
+    echo "SKIP: ghdl not found; install it (apt-get install ghdl) to simulate the ROM files"
+    exit 77
+fi
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+if [ "$1" = --images ]; then
+    cp "$2/prog_rom.vhd" "$2/xprog_rom.vhd" "$work/"
+    cp "$3" "$work/expected.mem"
+else
+    tevlin=$1
+    name=$(basename "$2" .asm)
+    cp "$2" "$work/$name.asm"
+    (cd "$work" && "$tevlin" "$name.asm") >"$work/console.txt" 2>&1 ||
+        fail "$name.asm: tevlin exited with status $?"
+    if [ -s "$work/console.txt" ] || [ -s "$work/$name.err" ]; then
+        cat "$work/console.txt" >&2
+        fail "$name.asm: the assembler reported errors"
+    fi
+    if grep -n "syntax error" "$work/$name.asl" >&2; then
+        fail "$name.asm: the listing shows syntax errors"
+    fi
+    mv "$work/$name.mem" "$work/expected.mem"
+fi
+
+lines=$(wc -l <"$work/expected.mem")
+[ "$lines" -eq 1024 ] || fail "the hex image has $lines lines instead of 1024"
+
+# compare LABEL DUMP: reports the first address whose word differs from the hex image.
+compare() {
+    awk -v label="$1" '
+        NR == FNR { want[FNR - 1] = $0; next }
+        { got[FNR - 1] = $0 }
+        END {
+            for (a = 0; a < 1024; a++) {
+                if (got[a] != want[a]) {
+                    printf "%s: first difference at address %d (0x%03X): read \"%s\", hex image \"%s\"\n",
+                        label, a, a, got[a], want[a]
+                    exit 1
+                }
+            }
+        }' "$work/expected.mem" "$2" >&2 || fail "$1 does not hold the program"
+    echo "$1: all 1024 words match the hex image"
+}
+
+# simulate DIR VHD_FILE [LIBRARY_FLAG]: runs the dump testbench against one ROM description.
+simulate() {
+    mkdir "$work/$1"
+    # shellcheck disable=SC2086
+    (cd "$work/$1" &&
+        ghdl -a $ghdl_flags $3 "$work/$2" "$here/rom_dump.vhd" &&
+        ghdl --elab-run $ghdl_flags $3 rom_dump -gDUMP_FILE=dump.mem) >&2 ||
+        fail "GHDL could not simulate $2"
+}
+
+mkdir "$work/unisim"
+# shellcheck disable=SC2086
+ghdl -a $ghdl_flags --work=unisim --workdir="$work/unisim" \
+    "$here/unisim/vcomponents.vhd" "$here/unisim/ramb16_s18.vhd" >&2 ||
+    fail "GHDL could not analyse the block RAM model"
+
+simulate block prog_rom.vhd "-P$work/unisim"
+compare prog_rom.vhd "$work/block/dump.mem"
+simulate generic xprog_rom.vhd ""
+compare xprog_rom.vhd "$work/generic/dump.mem"

@@ -1,0 +1,96 @@
+-- Component declaration of the 1024 x 18 block RAM primitive, as the generated block-RAM
+-- ROM instantiates it.
+library ieee;
+use ieee.std_logic_1164.all;
+
+package vcomponents is
+
+    -- 1024 words of 16 data bits and 2 parity bits behind one read/write port.
+    component RAMB16_S18
+        generic (INIT       : bit_vector(17 downto 0) := (others => '0');
+                 SRVAL      : bit_vector(17 downto 0) := (others => '0');
+                 WRITE_MODE : string := "WRITE_FIRST";
+                 INIT_00    : bit_vector(255 downto 0) := (others => '0');
+                 INIT_01    : bit_vector(255 downto 0) := (others => '0');
+                 INIT_02    : bit_vector(255 downto 0) := (others => '0');
+                 INIT_03    : bit_vector(255 downto 0) := (others => '0');
+                 INIT_04    : bit_vector(255 downto 0) := (others => '0');
+                 INIT_05    : bit_vector(255 downto 0) := (others => '0');
+                 INIT_06    : bit_vector(255 downto 0) := (others => '0');
+                 INIT_07    : bit_vector(255 downto 0) := (others => '0');
+                 INIT_08    : bit_vector(255 downto 0) := (others => '0');
+                 INIT_09    : bit_vector(255 downto 0) := (others => '0');
+                 INIT_0A    : bit_vector(255 downto 0) := (others => '0');
+                 INIT_0B    : bit_vector(255 downto 0) := (others => '0');
+                 INIT_0C    : bit_vector(255 downto 0) := (others => '0');
+                 INIT_0D    : bit_vector(255 downto 0) := (others => '0');
+                 INIT_0E    : bit_vector(255 downto 0) := (others => '0');
+                 INIT_0F    : bit_vector(255 downto 0) := (others => '0');
+                 INIT_10    : bit_vector(255 downto 0) := (others => '0');
+                 INIT_11    : bit_vector(255 downto 0) := (others => '0');
+                 INIT_12    : bit_vector(255 downto 0) := (others => '0');
+                 INIT_13    : bit_vector(255 downto 0) := (others => '0');
+                 INIT_14    : bit_vector(255 downto 0) := (others => '0');
+                 INIT_15    : bit_vector(255 downto 0) := (others => '0');
+                 INIT_16    : bit_vector(255 downto 0) := (others => '0');
+                 INIT_17    : bit_vector(255 downto 0) := (others => '0');
+                 INIT_18    : bit_vector(255 downto 0) := (others => '0');
+                 INIT_19    : bit_vector(255 downto 0) := (others => '0');
+                 INIT_1A    : bit_vector(255 downto 0) := (others => '0');
+                 INIT_1B    : bit_vector(255 downto 0) := (others => '0');
+                 INIT_1C    : bit_vector(255 downto 0) := (others => '0');
+                 INIT_1D    : bit_vector(255 downto 0) := (others => '0');
+                 INIT_1E    : bit_vector(255 downto 0) := (others => '0');
+                 INIT_1F    : bit_vector(255 downto 0) := (others => '0');
+                 INIT_20    : bit_vector(255 downto 0) := (others => '0');
+                 INIT_21    : bit_vector(255 downto 0) := (others => '0');
+                 INIT_22    : bit_vector(255 downto 0) := (others => '0');
+                 INIT_23    : bit_vector(255 downto 0) := (others => '0');
+                 INIT_24    : bit_vector(255 downto 0) := (others => '0');
+                 INIT_25    : bit_vector(255 downto 0) := (others => '0');
+                 INIT_26    : bit_vector(255 downto 0) := (others => '0');
+                 INIT_27    : bit_vector(255 downto 0) := (others => '0');
+                 INIT_28    : bit_vector(255 downto 0) := (others => '0');
+                 INIT_29    : bit_vector(255 downto 0) := (others => '0');
+                 INIT_2A    : bit_vector(255 downto 0) := (others => '0');
+                 INIT_2B    : bit_vector(255 downto 0) := (others => '0');
+                 INIT_2C    : bit_vector(255 downto 0) := (others => '0');
+                 INIT_2D    : bit_vector(255 downto 0) := (others => '0');
+                 INIT_2E    : bit_vector(255 downto 0) := (others => '0');
+                 INIT_2F    : bit_vector(255 downto 0) := (others => '0');
+                 INIT_30    : bit_vector(255 downto 0) := (others => '0');
+                 INIT_31    : bit_vector(255 downto 0) := (others => '0');
+                 INIT_32    : bit_vector(255 downto 0) := (others => '0');
+                 INIT_33    : bit_vector(255 downto 0) := (others => '0');
+                 INIT_34    : bit_vector(255 downto 0) := (others => '0');
+                 INIT_35    : bit_vector(255 downto 0) := (others => '0');
+                 INIT_36    : bit_vector(255 downto 0) := (others => '0');
+                 INIT_37    : bit_vector(255 downto 0) := (others => '0');
+                 INIT_38    : bit_vector(255 downto 0) := (others => '0');
+                 INIT_39    : bit_vector(255 downto 0) := (others => '0');
+                 INIT_3A    : bit_vector(255 downto 0) := (others => '0');
+                 INIT_3B    : bit_vector(255 downto 0) := (others => '0');
+                 INIT_3C    : bit_vector(255 downto 0) := (others => '0');
+                 INIT_3D    : bit_vector(255 downto 0) := (others => '0');
+                 INIT_3E    : bit_vector(255 downto 0) := (others => '0');
+                 INIT_3F    : bit_vector(255 downto 0) := (others => '0');
+                 INITP_00   : bit_vector(255 downto 0) := (others => '0');
+                 INITP_01   : bit_vector(255 downto 0) := (others => '0');
+                 INITP_02   : bit_vector(255 downto 0) := (others => '0');
+                 INITP_03   : bit_vector(255 downto 0) := (others => '0');
+                 INITP_04   : bit_vector(255 downto 0) := (others => '0');
+                 INITP_05   : bit_vector(255 downto 0) := (others => '0');
+                 INITP_06   : bit_vector(255 downto 0) := (others => '0');
+                 INITP_07   : bit_vector(255 downto 0) := (others => '0'));
+        port (DO   : out std_logic_vector(15 downto 0);
+              DOP  : out std_logic_vector(1 downto 0);
+              ADDR : in  std_logic_vector(9 downto 0);
+              CLK  : in  std_ulogic;
+              DI   : in  std_logic_vector(15 downto 0);
+              DIP  : in  std_logic_vector(1 downto 0);
+              EN   : in  std_ulogic;
+              SSR  : in  std_ulogic;
+              WE   : in  std_ulogic);
+    end component;
+
+end package vcomponents;
