@@ -1,0 +1,93 @@
+// Inside the grammar: statement families, the operand-form matcher, and the actions that the
+// parser runs as each part of a line is recognised.
+#ifndef TEVLIN_GRAMMAR_ACTIONS_H_
+#define TEVLIN_GRAMMAR_ACTIONS_H_
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "scan/tokens.h"
+
+// What a keyword begins: an instruction family (its operand forms) or a directive.
+enum class Family { kAlu, kMem, kIo, kBranch, kR1, kNa, kSeg, kOrg, kEqu, kDef, kByte, kDb };
+
+/// True for the six instruction families.
+bool Is_instruction_family(Family family);
+
+/// True for the statements that may follow a label: instructions, .BYTE and .DB.
+bool Takes_label(Family family);
+
+// An operand token of the line with the value the scanner gave it.
+struct Operand {
+    int token = 0;
+    int val = 0;
+    std::string str;
+};
+using Operands = std::vector<Operand>;
+
+// Longest operand form, EOL included: REG ',' NUM EOL and SYMBOL '=' NUM EOL.
+constexpr int kMaxFormTokens = 4;
+
+struct FormRow;
+
+// Matches the tokens after a keyword against the operand forms of its family: a token that
+// extends no form's prefix is refused; EOL completes exactly one form.
+class FormMatcher {
+  public:
+    enum class Result { kRejected, kShifted, kComplete };
+
+    FormMatcher() = default;
+    explicit FormMatcher(Family family) : family_(family) {}
+
+    /// Takes the next token; on kComplete, row() is the form that the line matched.
+    Result shift(int token, const YYSTYPE& value);
+    const FormRow& row() const { return *complete_; }
+    /// The value-carrying tokens in line order (punctuation left out; a list keeps its first).
+    const Operands& operands() const { return operands_; }
+
+  private:
+    bool extends(const FormRow& row, int token) const;
+    bool continues_list(const FormRow& row, int token) const;
+
+    Family family_ = Family::kNa;
+    std::array<int, kMaxFormTokens> shifted_{};
+    int count_ = 0;
+    bool after_list_comma_ = false;
+    const FormRow* complete_ = nullptr;
+    Operands operands_;
+};
+
+/// Runs the action of a completed form: a directive in both passes, an instruction form
+/// (handler or wrong-form message, leaving tmpItem) in pass 2 only.
+void Run_form(const FormRow& row, int code, const Operands& operands);
+
+// Directive actions; each leaves the line's item in tmpItem in pass 2.
+void Segment_directive(int code, const Operands& operands);
+void Segment_argument_directive(int code, const Operands& operands);
+void Org_directive(int code, const Operands& operands);
+void Equ_directive(int code, const Operands& operands);
+void Def_directive(int code, const Operands& operands);
+void Byte_directive(int code, const Operands& operands);
+void Db_directive(int code, const Operands& operands);
+
+/// Starts the value list of a .DB line: dlist_indx = 0.
+void Start_db_values();
+/// Appends the low 8 bits of value to data_list_array and counts it in dlist_indx.
+void Add_db_value(int value);
+
+// Line-level actions.
+/// A label has been read: pass 1 checks its length and keeps it in current_sym; pass 2
+/// raises lab_flag.
+void Label_shifted(const std::string& name);
+/// Completes a line holding nothing but EOL.
+void Empty_line_done();
+/// Completes a line holding a label alone.
+void Label_line_done();
+/// Completes an instruction line (defining its label in pass 1).
+void Instruction_line_done(bool labelled);
+/// Completes a directive line; block_start is dsegAddr before the directive ran, the value
+/// of a label on a .BYTE or .DB line.
+void Directive_line_done(Family family, bool labelled, int block_start);
+
+#endif  // TEVLIN_GRAMMAR_ACTIONS_H_
