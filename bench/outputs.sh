@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Assembles the generated benchmark sources with one tevlin binary and checks that each run is
-# clean: exit code 0, nothing on the console, an empty error log, no syntax error in the listing
-# and a full program image. Outputs stay in DIR/LINES/, so two binaries can be compared with
+# clean: exit code 0, nothing on the console, an empty error log, a listing entry for every
+# source line and no syntax error in it, and a full program image. Outputs stay in DIR/LINES/, so two binaries can be compared with
 # `diff -r`.
 #
 # Usage: bench/outputs.sh TEVLIN DIR [LINES...]   (default sizes: 1000 10000 100000 1000000)
@@ -30,6 +30,8 @@ for lines in "${sizes[@]}"; do
     [ ! -s "$run_dir/console.txt" ] || problems+=("console output")
     [ ! -s "$run_dir/bench.err" ] || problems+=("errors in bench.err")
     ! grep -q "syntax error" "$run_dir/bench.asl" || problems+=("syntax error in the listing")
+    [ "$(grep -c '^([0-9]*)' "$run_dir/bench.asl")" -eq "$lines" ] ||
+        problems+=("the listing does not show every source line")
     [ "$(wc -l <"$run_dir/bench.mem")" -eq 1024 ] || problems+=("bench.mem is not 1024 lines")
     if [ "${#problems[@]}" -gt 0 ]; then
         echo "$lines lines: ${problems[*]} (see $run_dir)" >&2

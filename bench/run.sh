@@ -1,0 +1,107 @@
+#!/usr/bin/env bash
+# Times an optimised tevlin on generated sources of 1 thousand to 1 million lines and prints a
+# Markdown table on standard output: median wall time, time per 1000 lines, peak memory, and
+# the 1000-line run against a process that only writes the same six output files. Progress and
+# the tools' own reports go to standard error.
+#
+# Usage: bench/run.sh              (needs cmake, g++, python3, hyperfine, /usr/bin/time)
+#        BENCH_SIZES="1000 10000" bench/run.sh   to time fewer sizes
+set -euo pipefail
+
+here=$(cd "$(dirname "$0")" && pwd)
+repo=$(dirname "$here")
+build=$repo/build-bench
+work=$build/runs
+read -r -a sizes <<<"${BENCH_SIZES:-1000 10000 100000 1000000}"
+outputs=(bench.err bench.asl bench.dbg prog_rom.vhd xprog_rom.vhd bench.mem)
+
+for tool in cmake c++ python3 hyperfine /usr/bin/time; do
+    command -v "$tool" >/dev/null || { echo "run.sh: $tool is missing" >&2; exit 2; }
+done
+
+echo "== building an optimised tevlin in $build" >&2
+cmake -S "$repo" -B "$build" -DCMAKE_BUILD_TYPE=Release -DTEVLIN_TESTS=OFF \
+    -DTEVLIN_SANITIZE=OFF -DCMAKE_COMPILE_WARNING_AS_ERROR=ON 1>&2
+cmake --build "$build" -j2 1>&2
+tevlin=$build/tevlin
+c++ -O2 -o "$build/write_floor" "$here/write_floor.cpp"
+
+echo "== generating and checking the sources" >&2
+"$here/outputs.sh" "$tevlin" "$work" "${sizes[@]}"
+
+for lines in "${sizes[@]}"; do
+    echo "== timing $lines lines" >&2
+    (cd "$work/$lines" &&
+        hyperfine -N --warmup 2 --export-json "$work/$lines.json" "$tevlin bench.asm" 1>&2 &&
+        /usr/bin/time -v -o "$work/$lines.time" "$tevlin" bench.asm)
+done
+
+floor_lines=${sizes[0]}
+echo "== timing the write-only floor for $floor_lines lines" >&2
+mkdir -p "$work/floor"
+(cd "$work/floor" &&
+    hyperfine -N --warmup 5 --export-json "$work/floor.json" \
+        "$build/write_floor $work/$floor_lines ${outputs[*]}" 1>&2 &&
+    for name in "${outputs[@]}"; do cmp "$name" "$work/$floor_lines/$name"; done)
+
+python3 - "$work" "$floor_lines" "${sizes[@]}" <<'EOF'
+import json
+import re
+import sys
+
+work, floor_lines, sizes = sys.argv[1], int(sys.argv[2]), [int(n) for n in sys.argv[3:]]
+
+def timing(name):
+    with open("%s/%s.json" % (work, name)) as f:
+        return json.load(f)["results"][0]
+
+def median_seconds(name):
+    return timing(name)["median"]
+
+def cpu_seconds(name):
+    result = timing(name)
+    return result["user"] + result["system"]
+
+def peak_bytes(lines):
+    with open("%s/%d.time" % (work, lines)) as f:
+        kib = re.search(r"Maximum resident set size \(kbytes\): (\d+)", f.read()).group(1)
+    return int(kib) * 1024
+
+time_of = {n: median_seconds(n) for n in sizes}
+peak_of = {n: peak_bytes(n) for n in sizes}
+per_line = {n: time_of[n] / n for n in sizes}
+
+print("| Source lines | Median wall time | Time per 1000 lines | Mean CPU time (user+sys) "
+      "| Peak memory | Peak bytes per line |")
+print("|---:|---:|---:|---:|---:|---:|")
+for n in sizes:
+    print("| %d | %.2f ms | %.3f ms | %.2f ms | %.1f MiB | %.0f |" % (
+        n, time_of[n] * 1e3, per_line[n] * 1e6, cpu_seconds(n) * 1e3, peak_of[n] / 2**20,
+        peak_of[n] / n))
+
+floor = median_seconds("floor")
+floor_ratio = time_of[floor_lines] / floor
+print()
+print("Write-only floor for %d lines (one process copying the six finished outputs): %.2f ms; "
+      "tevlin takes %.2f times as long." % (floor_lines, floor * 1e3, floor_ratio))
+
+checks = []
+if 1000000 in sizes:
+    checks.append(("1 million lines in under 1 s", "%.3f s" % time_of[1000000],
+                   time_of[1000000] < 1.0))
+    checks.append(("peak memory at 1 million lines under 400 bytes per line",
+                   "%.0f bytes" % (peak_of[1000000] / 1e6), peak_of[1000000] / 1e6 < 400))
+    if 10000 in sizes:
+        ratio = per_line[1000000] / per_line[10000]
+        checks.append(("time per line at 1 million at most 1.3 times that at 10 thousand",
+                       "%.2f times" % ratio, ratio <= 1.3))
+if floor_lines == 1000:
+    checks.append(("1000 lines within 2 times the write-only floor", "%.2f times" % floor_ratio,
+                   floor_ratio <= 2.0))
+if checks:
+    print()
+    print("| Target | Measured | Met |")
+    print("|---|---:|:---:|")
+    for target, measured, met in checks:
+        print("| %s | %s | %s |" % (target, measured, "yes" if met else "**no**"))
+EOF
