@@ -64,6 +64,6 @@ TEST_P(Golden, OutputsMatch) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, Golden, ::testing::ValuesIn(case_names()),
-                         [](const auto& info) { return info.param; });
+                         [](const auto& test_case) { return test_case.param; });
 
 }  // namespace
