@@ -1,0 +1,71 @@
+
+
+List FileKey 
+----------------------------------------------------------------------
+C1      C2      C3      C4    || C5
+--------------------------------------------------------------
+C1:  Address (decimal) of instruction in source file. 
+C2:  Segment (code or data) and address (in code or data segment) 
+       of inforation associated with current linte. Note that not all
+       source lines will contain information in this field.  
+C3:  Opcode bits (this field only appears for valid instructions.
+C4:  Data field; lists data for labels and assorted directives. 
+C5:  Raw line from source code.
+----------------------------------------------------------------------
+
+
+(0001)                            || ; errors
+(0002)                            || START: ADD R1, R40
+            **ERROR # 1:  line# (0002) => Second register must be in range [0,31] 
+
+(0003)                            ||        LD R1, R2
+            **ERROR # 2:  line# (0003) => LD instruction requires indirect addressess operand! 
+
+(0004)                            ||        BRN NOWHERE
+            **ERROR # 3:  line# (0004) => BRN label "NOWHERE" has not been defined! 
+
+-------------------------------------------------------------------------------------------
+-STUP-  CS-0x000  0x08018  0x003  ||              BRN     0x03        ; jump to start of .cseg in program mem 
+-------------------------------------------------------------------------------------------
+(0005)  CS-0x003  0x18003         ||        NOP
+            syntax error
+
+
+
+
+
+
+Symbol Table Key 
+----------------------------------------------------------------------
+C1             C2     C3      ||  C4+
+-------------  ----   ----        -------
+C1:  name of symbol
+C2:  the value of symbol 
+C3:  source code line number where symbol defined
+C4+: source code line number of where symbol is referenced 
+----------------------------------------------------------------------
+
+
+-- Labels
+------------------------------------------------------------ 
+START          0x000   (0002)  ||  
+
+
+-- Directives: .BYTE
+------------------------------------------------------------ 
+--> No ".BYTE" directives used
+
+
+-- Directives: .EQU
+------------------------------------------------------------ 
+--> No ".EQU" directives used
+
+
+-- Directives: .DEF
+------------------------------------------------------------ 
+--> No ".DEF" directives used
+
+
+-- Directives: .DB
+------------------------------------------------------------ 
+--> No ".DB" directives used
