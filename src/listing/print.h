@@ -8,6 +8,7 @@
 
 /// Writes the key, every item's entry and a final line end.
 void Print_srcList(const srcList_t* the_list, std::FILE* file);
+/// Writes the key that explains the listing's columns.
 void Print_srcList_key(std::FILE* file);
 /// Writes one item's entry and its error text.
 void Print_srcItem_short(const srcItem_t* the_item, std::FILE* file);

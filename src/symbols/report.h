@@ -7,7 +7,9 @@
 
 #include "symbols/symbols.h"
 
+/// Writes the key and the five sections (labels, .BYTE, .EQU, .DEF, .DB).
 void Print_symbol_table(const symtab_t* symTab, std::FILE* file);
+/// Writes the key that explains the report's columns.
 void Print_symTable_header(std::FILE* file);
 /// Writes one entry line, with continuation lines for many references.
 void Print_symItem(const sym_t* the_item, std::FILE* file);
