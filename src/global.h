@@ -4,6 +4,7 @@
 
 #include <cstdint>
 
+// clang-format off
 constexpr int kProgWords = 1024;   // words of program memory
 constexpr int kMaxCodeAddr = kProgWords - 1;
 constexpr int kDataBytes = 256;    // bytes of data memory
@@ -13,14 +14,15 @@ constexpr int kLabelMax = 32;      // longest label without a message
 constexpr int kRegMax = 31;        // highest register number
 constexpr int kByteMax = 255;      // highest 8-bit value
 constexpr int kEquMax = 1024;      // highest value accepted by .EQU
+// clang-format on
 
 enum ExitCode : int {
     EXIT_OK = 0,
     EXIT_USAGE = 1,
     EXIT_BAD_EXTENSION = 5,
     EXIT_NO_SOURCE = 6,
-    EXIT_NO_LOG_FILE = 7,    // error, listing or hex file
-    EXIT_NO_OUTPUT_FILE = 8, // debug or VHDL file
+    EXIT_NO_LOG_FILE = 7,     // error, listing or hex file
+    EXIT_NO_OUTPUT_FILE = 8,  // debug or VHDL file
     EXIT_WRITE_FAILED = 9,
 };
 

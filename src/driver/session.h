@@ -8,13 +8,13 @@ struct AssemblyOutput {
     int exit_code = 0;
     int error_count = 0;         // errors counted by the run
     int syntax_error_count = 0;  // syntax errors met by the run
-    std::string console;  // everything the run printed on the console
-    std::string err;      // NAME.err
-    std::string asl;      // NAME.asl
-    std::string dbg;      // NAME.dbg
-    std::string mem;      // NAME.mem
-    std::string prog_rom;   // prog_rom.vhd
-    std::string xprog_rom;  // xprog_rom.vhd
+    std::string console;         // everything the run printed on the console
+    std::string err;             // NAME.err
+    std::string asl;             // NAME.asl
+    std::string dbg;             // NAME.dbg
+    std::string mem;             // NAME.mem
+    std::string prog_rom;        // prog_rom.vhd
+    std::string xprog_rom;       // xprog_rom.vhd
 };
 
 /// Writes source to dir/NAME.asm, assembles it with dir as the working directory after

@@ -6,6 +6,7 @@
 
 #include "listing/srclist.h"
 
+// clang-format off
 // name             start value    meaning
 extern unsigned char P2;           // 0      0 in the first pass, 1 in the second
 extern int srcLineNum;             // 1      number of the line being assembled
@@ -19,6 +20,7 @@ extern unsigned int tmp_inst;      // 0      instruction word of the current lin
 extern srcItem_t* tmpItem;         // null   item of the current line; the list owns it
 extern std::string rawLine;        // ""     current source line as read, newline included
 extern std::string currComment;    // ""     comment of the current line, from its ';'
+// clang-format on
 
 /// Closes an instruction line of the second pass: takes its code address, advances
 /// csegAddr and srcLineNum, clears the per-line state and the line's message.

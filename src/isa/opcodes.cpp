@@ -118,8 +118,7 @@ unsigned int RR_inst_bit_define(int reg1, int reg2, unsigned int instr) {
 }
 
 unsigned int RI_inst_bit_define(int reg, int immed, unsigned int instr) {
-    return (static_cast<unsigned int>(reg) << kRegShift) | static_cast<unsigned int>(immed) |
-           instr;
+    return (static_cast<unsigned int>(reg) << kRegShift) | static_cast<unsigned int>(immed) | instr;
 }
 
 unsigned int R1_inst_bit_define(int reg, unsigned int instr) {

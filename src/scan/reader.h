@@ -6,10 +6,12 @@
 #include <cstdio>
 #include <string>
 
+// clang-format off
 // name                 start value  meaning
 extern std::string lexbuf;   // ""   prepared line: comment cut, tabs expanded, upper-cased
 extern int lexbufpos;        // 0    index in lexbuf of the next character for the scanner
 extern std::FILE* yyin;      // null the source stream
+// clang-format on
 
 /// Reads and prepares the next line into rawLine, currComment and lexbuf; 0, or -1 at end
 /// of file (the buffers then keep their contents).

@@ -36,8 +36,8 @@ sym_t Create_symItem(const std::string& name, int type, int val, int lineNum, in
     return the_sym;
 }
 
-int Add_sym_to_symTable(symtab_t* symTab, const std::string& name, int type, int val,
-                        int lineNum, int def_ref, int curr_seg) {
+int Add_sym_to_symTable(symtab_t* symTab, const std::string& name, int type, int val, int lineNum,
+                        int def_ref, int curr_seg) {
     const auto inserted = symTab->entries.try_emplace(name);
     if (!inserted.second) return 0;
     inserted.first->second = Create_symItem(name, type, val, lineNum, def_ref, curr_seg);
@@ -76,8 +76,7 @@ int Is_symbol_valid_regdef(const symtab_t* symTab, const std::string& symbol, in
     return 1;
 }
 
-int Is_symbol_valid_nonreg_type(const symtab_t* symTab, const std::string& symbol,
-                                int* tmp_val) {
+int Is_symbol_valid_nonreg_type(const symtab_t* symTab, const std::string& symbol, int* tmp_val) {
     const sym_t* the_sym = find_entry(symTab, symbol);
     if (the_sym == nullptr || the_sym->type == SYM_DEF) return 0;
     *tmp_val = the_sym->val;

@@ -35,8 +35,8 @@ symtab_t* Create_symTable();
 sym_t Create_symItem(const std::string& name, int type, int val, int lineNum, int def_ref,
                      int curr_seg);
 /// Adds a new entry and returns 1; returns 0 and changes nothing when the name exists.
-int Add_sym_to_symTable(symtab_t* symTab, const std::string& name, int type, int val,
-                        int lineNum, int def_ref, int curr_seg);
+int Add_sym_to_symTable(symtab_t* symTab, const std::string& name, int type, int val, int lineNum,
+                        int def_ref, int curr_seg);
 /// Records a definition for an existing entry: 1, or SYM_VAL_CONFLICT for another value.
 int Add_symbol_def_to_symTab(symtab_t* symTab, const std::string& name, int val, int lineNum);
 /// Appends lineNum to the references of name; nothing when name is absent.
@@ -48,8 +48,7 @@ int Is_symbol_in_table(const symtab_t* symTab, const std::string& symbol);
 /// 1 and the register number through tmp_val when symbol is a SYM_DEF name; else 0.
 int Is_symbol_valid_regdef(const symtab_t* symTab, const std::string& symbol, int* tmp_val);
 /// 1 and the value through tmp_val when symbol is defined with another kind; else 0.
-int Is_symbol_valid_nonreg_type(const symtab_t* symTab, const std::string& symbol,
-                                int* tmp_val);
+int Is_symbol_valid_nonreg_type(const symtab_t* symTab, const std::string& symbol, int* tmp_val);
 /// The value of symbol, -1 when absent.
 int Get_symbol_value(const symtab_t* symTab, const std::string& symbol);
 /// 1 and the kind through symbol_type when present; else 0.

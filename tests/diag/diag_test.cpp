@@ -31,8 +31,7 @@ TEST_F(DiagTest, ErrorGoesToConsoleLogAndLineMessage) {
     rawLine = "\tadd r1, r40 ; sum\n";
     perrMsg("Register must be in range [0,31]");
 
-    EXPECT_EQ(console_.text(),
-              "**ERROR # 3:  line# (0012) => Register must be in range [0,31] \n");
+    EXPECT_EQ(console_.text(), "**ERROR # 3:  line# (0012) => Register must be in range [0,31] \n");
     EXPECT_EQ(log_.text(),
               "ERROR # 3:  line# (0012): Register must be in range [0,31]    \n"
               "                  \"\tadd r1, r40 ; sum\"\n\n");

@@ -1,8 +1,7 @@
 // The tevlin command run as a real process: exit codes, messages and which files exist.
+#include <gtest/gtest.h>
 #include <sys/wait.h>
 #include <unistd.h>
-
-#include <gtest/gtest.h>
 
 #include <algorithm>
 #include <filesystem>
@@ -44,7 +43,8 @@ const char* const kProgram = "main: ADD R1, R2\n";
 TEST(CommandLine, AnythingButOneArgumentPrintsUsage) {
     TempDir dir;
     dir.write("a.asm", kProgram);
-    for (const auto& args : {std::vector<std::string>{}, std::vector<std::string>{"a.asm", "a.asm"}}) {
+    for (const auto& args :
+         {std::vector<std::string>{}, std::vector<std::string>{"a.asm", "a.asm"}}) {
         const ProcessResult result = run_tevlin(dir, args);
         EXPECT_EQ(result.exit_code, 1);
         EXPECT_EQ(result.console, kUsage);
@@ -57,15 +57,16 @@ TEST(CommandLine, ExtensionIsTestedCaseSensitivelyWithoutADot) {
     for (const char* name : {"prog.ASM", "asm", "prog.as"}) {
         const ProcessResult result = run_tevlin(dir, {name});
         EXPECT_EQ(result.exit_code, 5) << name;
-        EXPECT_EQ(result.console, std::string("Filename: ") + name + " => must use .asm extension\n");
+        EXPECT_EQ(result.console,
+                  std::string("Filename: ") + name + " => must use .asm extension\n");
     }
     EXPECT_TRUE(files_in(dir).empty());
 
     dir.write("progasm", kProgram);
     EXPECT_EQ(run_tevlin(dir, {"progasm"}).exit_code, 0);
-    EXPECT_EQ(files_in(dir), (std::vector<std::string>{"prog_rom.vhd", "progasl", "progasm",
-                                                       "progdbg", "progerr", "progmem",
-                                                       "xprog_rom.vhd"}));
+    EXPECT_EQ(files_in(dir),
+              (std::vector<std::string>{"prog_rom.vhd", "progasl", "progasm", "progdbg", "progerr",
+                                        "progmem", "xprog_rom.vhd"}));
 }
 
 TEST(CommandLine, MissingSourceCreatesNoFile) {
@@ -81,8 +82,8 @@ TEST(CommandLine, OutputsBesideTheSourceAndRomsInTheWorkingDirectory) {
     std::filesystem::create_directory(dir.file("sub"));
     dir.write("sub/p.asm", kProgram);
     EXPECT_EQ(run_tevlin(dir, {"sub/p.asm"}).exit_code, 0);
-    for (const char* name : {"sub/p.err", "sub/p.asl", "sub/p.dbg", "sub/p.mem", "prog_rom.vhd",
-                             "xprog_rom.vhd"}) {
+    for (const char* name :
+         {"sub/p.err", "sub/p.asl", "sub/p.dbg", "sub/p.mem", "prog_rom.vhd", "xprog_rom.vhd"}) {
         EXPECT_TRUE(dir.exists(name)) << name;
     }
 }
@@ -110,9 +111,13 @@ TEST(CommandLine, EachOutputThatCannotBeCreated) {
         {"p.asl", "Could not open listfile: p.asl\n", 7, {"p.err"}},
         {"p.dbg", "Could not open debug file: p.dbg\n", 8, {"p.asl", "p.err"}},
         {"prog_rom.vhd", "Could not open vhdl file:\n", 8, {"p.asl", "p.dbg", "p.err"}},
-        {"xprog_rom.vhd", "Could not open vhdl file:\n", 8,
+        {"xprog_rom.vhd",
+         "Could not open vhdl file:\n",
+         8,
          {"p.asl", "p.dbg", "p.err", "prog_rom.vhd"}},
-        {"p.mem", "Could not open raw hex file: p.mem\n", 7,
+        {"p.mem",
+         "Could not open raw hex file: p.mem\n",
+         7,
          {"p.asl", "p.dbg", "p.err", "prog_rom.vhd", "xprog_rom.vhd"}},
     };
     for (const Case& c : cases) {
@@ -137,8 +142,7 @@ TEST(CommandLine, AFullDiskIsNotReportedAsSuccess) {
     std::filesystem::create_symlink("/dev/full", dir.file("xprog_rom.vhd"));
     const ProcessResult result = run_tevlin(dir, {"p.asm"});
     EXPECT_EQ(result.exit_code, 9);
-    EXPECT_EQ(result.console,
-              "Could not write file: p.asl\nCould not write file: xprog_rom.vhd\n");
+    EXPECT_EQ(result.console, "Could not write file: p.asl\nCould not write file: xprog_rom.vhd\n");
 }
 
 }  // namespace

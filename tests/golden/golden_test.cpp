@@ -38,14 +38,10 @@ TEST_P(Golden, OutputsMatch) {
     TempDir dir;
     const AssemblyOutput output = Assemble_source(read_file(folder / "prog.asm"), dir.path());
     const std::pair<const char*, std::string> produced[] = {
-        {"prog.err", output.err},
-        {"prog.asl", output.asl},
-        {"prog.dbg", output.dbg},
-        {"prog.mem", output.mem},
-        {"prog_rom.vhd", output.prog_rom},
-        {"xprog_rom.vhd", output.xprog_rom},
-        {"stderr.txt", output.console},
-        {"exit_code", std::to_string(output.exit_code) + "\n"},
+        {"prog.err", output.err},          {"prog.asl", output.asl},
+        {"prog.dbg", output.dbg},          {"prog.mem", output.mem},
+        {"prog_rom.vhd", output.prog_rom}, {"xprog_rom.vhd", output.xprog_rom},
+        {"stderr.txt", output.console},    {"exit_code", std::to_string(output.exit_code) + "\n"},
     };
     int compared = 0;
     for (const auto& [name, actual] : produced) {
