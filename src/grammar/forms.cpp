@@ -148,6 +148,40 @@ constexpr FormRow kForms[] = {
 };
 // clang-format on
 
+constexpr size_t kFormCount = sizeof kForms / sizeof kForms[0];
+constexpr size_t kFamilyCount = static_cast<size_t>(Family::kDb) + 1;
+
+// The rows of one family: kForms[first] up to, not including, kForms[last].
+struct FamilyRows {
+    size_t first = 0;
+    size_t last = 0;
+};
+
+constexpr std::array<FamilyRows, kFamilyCount> rows_by_family() {
+    std::array<FamilyRows, kFamilyCount> rows{};
+    for (size_t i = kFormCount; i-- > 0;) {
+        FamilyRows& family = rows[static_cast<size_t>(kForms[i].family)];
+        if (family.last == 0) family.last = i + 1;
+        family.first = i;
+    }
+    return rows;
+}
+// The matcher walks only the rows of the line's family, not the whole table, per token.
+constexpr std::array<FamilyRows, kFamilyCount> kFamilyRows = rows_by_family();
+
+// The rows of each family stand together, so the ranges cover every row exactly once.
+constexpr bool families_are_grouped() {
+    size_t covered = 0;
+    for (const FamilyRows& family : kFamilyRows) {
+        for (size_t i = family.first; i < family.last; i++) {
+            if (kForms[i].family != kForms[family.first].family) return false;
+        }
+        covered += family.last - family.first;
+    }
+    return covered == kFormCount;
+}
+static_assert(families_are_grouped(), "the forms of one family must stand together");
+
 // Every form ends in EOL, and EOL ends it: a form is complete exactly when EOL is shifted.
 constexpr bool forms_end_in_eol() {
     for (const FormRow& row : kForms) {
@@ -295,7 +329,9 @@ FormMatcher::Result FormMatcher::shift(int token, const YYSTYPE& value) {
     }
     const FormRow* extended = nullptr;
     bool list_comma = false;
-    for (const FormRow& row : kForms) {
+    const FamilyRows& rows = kFamilyRows[static_cast<size_t>(family_)];
+    for (size_t i = rows.first; i < rows.last; i++) {
+        const FormRow& row = kForms[i];
         if (extends(row, token)) {
             extended = &row;
             break;
@@ -312,7 +348,10 @@ FormMatcher::Result FormMatcher::shift(int token, const YYSTYPE& value) {
         complete_ = extended;
         return Result::kComplete;
     }
-    if (token != ',' && token != '=') operands_.push_back({token, value.val, value.str});
+    if (token != ',' && token != '=') {
+        if (operands_.empty()) operands_.reserve(kMaxFormTokens);  // one allocation per line
+        operands_.push_back({token, value.val, value.str});
+    }
     return Result::kShifted;
 }
 
