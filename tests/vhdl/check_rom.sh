@@ -37,7 +37,7 @@ if [ "$1" = --images ]; then
     cp "$2/prog_rom.vhd" "$2/xprog_rom.vhd" "$work/"
     cp "$3" "$work/expected.mem"
 else
-    tevlin=$1
+    tevlin=$(cd "$(dirname "$1")" && pwd)/$(basename "$1")
     name=$(basename "$2" .asm)
     cp "$2" "$work/$name.asm"
     (cd "$work" && "$tevlin" "$name.asm") >"$work/console.txt" 2>&1 ||
