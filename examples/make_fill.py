@@ -25,22 +25,22 @@ def arith(i, rng):
     """16-bit add and subtract with carry, saturating on overflow."""
     a, b = reg(rng), reg(rng)
     return [
-        ("", f"LD      R_LO, sum_lo", "low byte of the running sum"),
-        ("", f"LD      R_HI, sum_hi", ""),
+        ("", "LD      R_LO, sum_lo", "low byte of the running sum"),
+        ("", "LD      R_HI, sum_hi", ""),
         ("", f"IN      {a}, {rng.choice(PORTS)}", "sample to add"),
         ("", f"ADD     R_LO, {a}", ""),
-        ("", f"ADDC    R_HI, 0", "carry into the high byte"),
+        ("", "ADDC    R_HI, 0", "carry into the high byte"),
         ("", f"BRCC    t{i:02d}_keep", "no overflow"),
-        ("", f"MOV     R_HI, 0xFF", "saturate"),
-        ("", f"MOV     R_LO, 0xFF", ""),
+        ("", "MOV     R_HI, 0xFF", "saturate"),
+        ("", "MOV     R_LO, 0xFF", ""),
         (f"t{i:02d}_keep", f"CMP     R_HI, 0x{rng.randint(0x40, 0xF0):02X}", ""),
         ("", f"BRCS    t{i:02d}_store", "below the limit"),
         ("", f"SUB     R_LO, {rng.randint(1, 255)}", "pull back towards the limit"),
-        ("", f"SUBC    R_HI, 0", ""),
+        ("", "SUBC    R_HI, 0", ""),
         ("", f"MOV     {b}, R_HI", ""),
         ("", f"OUT     {b}, {rng.choice(PORTS)}", ""),
-        (f"t{i:02d}_store", f"ST      R_LO, sum_lo", ""),
-        ("", f"ST      R_HI, sum_hi", ""),
+        (f"t{i:02d}_store", "ST      R_LO, sum_lo", ""),
+        ("", "ST      R_HI, sum_hi", ""),
         ("", "RET", ""),
     ]
 
@@ -180,11 +180,12 @@ def main():
     used = 0
     i = 0
     while True:
-        body = TEMPLATES[i % len(TEMPLATES)](i, rng)
+        template = TEMPLATES[i % len(TEMPLATES)]
+        body = template(i, rng)
         main_words = 8 + len(routines) + 1  # set-up, loop, its calls and this one
         if main_words + used + len(body) > BUDGET:
             break
-        routines.append((TEMPLATES[i % len(TEMPLATES)].__doc__, body))
+        routines.append((template.__doc__, body))
         used += len(body)
         i += 1
 
