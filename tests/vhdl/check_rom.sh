@@ -63,8 +63,8 @@ compare() {
         END {
             for (a = 0; a < 1024; a++) {
                 if (got[a] != want[a]) {
-                    printf "%s: first difference at address %d (0x%03X): read \"%s\", hex image \"%s\"\n",
-                        label, a, a, got[a], want[a]
+                    printf "%s: first difference at address %d (0x%03X): ", label, a, a
+                    printf "read \"%s\", hex image \"%s\"\n", got[a], want[a]
                     exit 1
                 }
             }
