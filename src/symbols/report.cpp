@@ -2,6 +2,9 @@
 // alphabetical order with value, defining line and referencing lines.
 #include "symbols/report.h"
 
+#include <array>
+#include <vector>
+
 namespace {
 
 constexpr int kNameWidth = 14;
@@ -24,16 +27,14 @@ constexpr ReportSection kSections[] = {
 };
 // clang-format on
 
-void print_section(const symtab_t& table, const ReportSection& section, std::FILE* file) {
+constexpr size_t kSectionCount = sizeof kSections / sizeof kSections[0];
+
+void print_section(const std::vector<const sym_t*>& entries, const ReportSection& section,
+                   std::FILE* file) {
     std::fputs(section.title, file);
     std::fputs("\n------------------------------------------------------------ \n", file);
-    bool any = false;
-    for (const auto& named : table.entries) {
-        if (named.second.type != section.kind) continue;
-        Print_symItem(&named.second, file);
-        any = true;
-    }
-    if (!any) std::fputs(section.none_used, file);
+    for (const sym_t* entry : entries) Print_symItem(entry, file);
+    if (entries.empty()) std::fputs(section.none_used, file);
 }
 
 // Writes the name column and the value and line columns of one entry.
@@ -63,7 +64,15 @@ void Print_symbol_table(const symtab_t* symTab, std::FILE* file) {
     }
     Print_symTable_header(file);
     std::fputs("\n\n", file);
-    for (const ReportSection& section : kSections) print_section(*symTab, section, file);
+    // One walk of the table sorts the entries into their sections, in name order; a walk per
+    // section would visit every node of a large table five times.
+    std::array<std::vector<const sym_t*>, kSectionCount> by_section;
+    for (const auto& named : symTab->entries) {
+        for (size_t i = 0; i < kSectionCount; i++) {
+            if (named.second.type == kSections[i].kind) by_section[i].push_back(&named.second);
+        }
+    }
+    for (size_t i = 0; i < kSectionCount; i++) print_section(by_section[i], kSections[i], file);
 }
 
 void Print_symTable_header(std::FILE* file) {
