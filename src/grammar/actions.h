@@ -42,6 +42,7 @@ class FormMatcher {
 
     /// Takes the next token; on kComplete, row() is the form that the line matched.
     Result shift(int token, const YYSTYPE& value);
+    /// The form that EOL completed.
     const FormRow& row() const { return *complete_; }
     /// The value-carrying tokens in line order (punctuation left out; a list keeps its first).
     const Operands& operands() const { return operands_; }
@@ -62,7 +63,7 @@ class FormMatcher {
 /// (handler or wrong-form message, leaving tmpItem) in pass 2 only.
 void Run_form(const FormRow& row, int code, const Operands& operands);
 
-// Directive actions; each leaves the line's item in tmpItem in pass 2.
+/// Directive actions, run in both passes; each leaves the line's item in tmpItem in pass 2.
 void Segment_directive(int code, const Operands& operands);
 void Segment_argument_directive(int code, const Operands& operands);
 void Org_directive(int code, const Operands& operands);
