@@ -36,16 +36,15 @@ class Source:
         self.lines = []
         self.data_labels = []
         self.const_names = []
-        self.instructions = 0
         self.branch_labels = []  # names of labels that stand alone, for backward branches
 
     def comment(self):
         return "; " + " ".join(self.rng.choice(WORDS) for _ in range(self.rng.randint(1, 6)))
 
-    def emit(self, text, lower_ok=True):
+    def emit(self, text):
         """Appends a line, sometimes in lower case or with a trailing comment."""
         rng = self.rng
-        if lower_ok and rng.random() < 0.2:
+        if rng.random() < 0.2:
             text = text.lower()
         if rng.random() < 0.3:
             text += " " * rng.randint(1, 4) + self.comment()
