@@ -147,6 +147,11 @@ int yyparse() {
     for (;;) {
         const int token = yylex();
         if (token == TOK_END) {
+            // A last line whose end was lost to a syntax error is still listed, with its messages.
+            if (P2 != 0 && !errMsg.empty() && line.at_line_start()) {
+                Empty_line_done();
+                line_seen = true;
+            }
             if (line_seen && line.at_line_start()) return 0;
             return syntax_error(line);
         }

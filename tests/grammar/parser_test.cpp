@@ -70,6 +70,16 @@ TEST_F(GrammarTest, ErrorAtTheLineEndMovesTheMessageToTheNextLine) {
     EXPECT_TRUE(has_message(items[1], "label \"LOOP\" has not been defined!"));
 }
 
+TEST_F(GrammarTest, ALastLineThatLostItsEndIsStillListed) {
+    const auto items = assemble("NOP\nADD R1, ; sum");
+    ASSERT_EQ(items.size(), 2u);
+    EXPECT_EQ(items[1]->line_type, LINE_BLANK);
+    EXPECT_EQ(items[1]->src_line_num, 2);
+    EXPECT_EQ(items[1]->src_line, "ADD R1, ; sum");
+    EXPECT_EQ(items[1]->err_msg, "syntax error");
+    EXPECT_EQ(syntaxErrCnt, 2);  // once in each pass
+}
+
 TEST_F(GrammarTest, MisplacedLabels) {
     // READ is the register 0xEAD: it and the colon are refused, the rest is an instruction.
     const auto items = assemble("L: .ORG 5\nREAD: IN R1, 0X20\n");
