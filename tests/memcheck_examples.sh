@@ -1,16 +1,18 @@
 #!/usr/bin/env bash
 # Runs every example program through valgrind's memcheck and fails on any memory error or leak.
 # Usage: tests/memcheck_examples.sh [TEVLIN_BINARY]
-# Without an argument an unsanitised binary is built in build-memcheck.
+# Without an argument an unsanitised binary is built in $TEVLIN_MEMCHECK_BUILD_DIR
+# (default build-memcheck).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 if [ $# -ge 1 ]; then
     tevlin="$(realpath "$1")"
 else
-    cmake -S . -B build-memcheck -DTEVLIN_TESTS=OFF -DTEVLIN_SANITIZE=OFF >/dev/null
-    cmake --build build-memcheck -j2 --target tevlin
-    tevlin="$(realpath build-memcheck/tevlin)"
+    build_dir="${TEVLIN_MEMCHECK_BUILD_DIR:-build-memcheck}"
+    cmake -S . -B "$build_dir" -DTEVLIN_TESTS=OFF -DTEVLIN_SANITIZE=OFF >/dev/null
+    cmake --build "$build_dir" -j2 --target tevlin
+    tevlin="$(realpath "$build_dir/tevlin")"
 fi
 
 scratch="$(mktemp -d)"
