@@ -72,20 +72,34 @@ int open_files(const std::string& curFile) {
     return EXIT_OK;
 }
 
-// After the parse: the start-up code and the driver's own check that the code starts above it.
+// An error that the driver finds itself after the parse: logged, printed and counted, but
+// attached to no line.
+void report_driver_error(const std::string& message) {
+    std::fputs(message.c_str(), errfp);
+    print_console(message);
+    errCnt++;
+}
+
+// After the parse: the start-up code, the check that the code starts above it, and the check
+// that no valid instruction was put back (by .ORG) into the words it fills.
 void insert_start_up_code() {
     const int n = How_many_mem_locs_need_initializing();
     const int a = Find_cseg_addr_of_first_instruction(SrcList);
-    if (n != 0 && a < 2 * n) {
-        const std::string message =
-            Format_message("\n .CSEG must start at address %d or greater \n", 2 * n);
-        std::fputs(message.c_str(), errfp);
-        print_console(message);
-        errCnt++;
+    const bool starts_too_low = n != 0 && a < 2 * n;
+    if (starts_too_low) {
+        report_driver_error(
+            Format_message("\n .CSEG must start at address %d or greater \n", 2 * n));
     }
-    if (n != 0 || a != 0) {
-        Insert_start_up_code(SrcList, data_mem_array, data_init_array,
-                             Find_source_line_of_first_instruction(SrcList), a);
+    if (n == 0 && a == 0) return;
+    Insert_start_up_code(SrcList, data_mem_array, data_init_array,
+                         Find_source_line_of_first_instruction(SrcList), a);
+    if (starts_too_low) return;
+    const int start_up_words = 2 * n + (2 * n < a ? 1 : 0);
+    for (const srcItem_t* item = SrcList->head; item != nullptr; item = item->next) {
+        if (Is_instruction_line(item->line_type) && item->instr_addr < start_up_words) {
+            report_driver_error(
+                Format_message("\n Overlapping code at address 0x%03X \n", item->instr_addr));
+        }
     }
 }
 

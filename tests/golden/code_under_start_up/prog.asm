@@ -1,0 +1,4 @@
+.ORG 0x10
+NOP
+.ORG 0
+ADD R1,R2
