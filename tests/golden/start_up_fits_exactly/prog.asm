@@ -1,0 +1,5 @@
+.DSEG
+T: .DB 1, 2, 3
+.CSEG
+.ORG 6
+GO: BRN GO
