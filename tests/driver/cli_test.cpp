@@ -1,7 +1,6 @@
 // The tevlin command run as a real process: exit codes, messages and which files exist.
 #include <gtest/gtest.h>
 #include <sys/wait.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <filesystem>
@@ -12,24 +11,21 @@
 
 namespace {
 
-struct ProcessResult {
-    int exit_code;
-    std::string console;
-};
+using Names = std::vector<std::string>;
 
-// Runs the binary with args inside dir; the console text is its standard error.
-ProcessResult run_tevlin(const TempDir& dir, const std::vector<std::string>& args) {
+// Runs the binary with args inside dir; returns the exit code and leaves stderr in console.
+int run_tevlin(const TempDir& dir, const Names& args, std::string* console) {
+    const std::string console_path = dir.path() + ".console";
     std::string command = "cd '" + dir.path() + "' && '" TEVLIN_BINARY "'";
     for (const std::string& arg : args) command += " '" + arg + "'";
-    command += " 2>console.txt";
-    const int status = std::system(command.c_str());
-    ProcessResult result{WIFEXITED(status) ? WEXITSTATUS(status) : -1, dir.read("console.txt")};
-    std::filesystem::remove(dir.file("console.txt"));
-    return result;
+    const int status = std::system((command + " 2>'" + console_path + "'").c_str());
+    *console = dir.read("../" + std::filesystem::path(console_path).filename().string());
+    std::filesystem::remove(console_path);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
-std::vector<std::string> files_in(const TempDir& dir) {
-    std::vector<std::string> names;
+Names files_in(const TempDir& dir) {
+    Names names;
     for (const auto& entry : std::filesystem::directory_iterator(dir.path())) {
         names.push_back(entry.path().filename().string());
     }
@@ -37,76 +33,52 @@ std::vector<std::string> files_in(const TempDir& dir) {
     return names;
 }
 
-const char* const kUsage = "\nUsage: (version 02-15-2019) \n\ntevlin  inputfile\n\n";
-const char* const kProgram = "main: ADD R1, R2\n";
-
-TEST(CommandLine, AnythingButOneArgumentPrintsUsage) {
-    TempDir dir;
-    dir.write("a.asm", kProgram);
-    for (const auto& args :
-         {std::vector<std::string>{}, std::vector<std::string>{"a.asm", "a.asm"}}) {
-        const ProcessResult result = run_tevlin(dir, args);
-        EXPECT_EQ(result.exit_code, 1);
-        EXPECT_EQ(result.console, kUsage);
-    }
-    EXPECT_EQ(files_in(dir), std::vector<std::string>{"a.asm"});
-}
-
-TEST(CommandLine, ExtensionIsTestedCaseSensitivelyWithoutADot) {
-    TempDir dir;
-    for (const char* name : {"prog.ASM", "asm", "prog.as"}) {
-        const ProcessResult result = run_tevlin(dir, {name});
-        EXPECT_EQ(result.exit_code, 5) << name;
-        EXPECT_EQ(result.console,
-                  std::string("Filename: ") + name + " => must use .asm extension\n");
-    }
-    EXPECT_TRUE(files_in(dir).empty());
-
-    dir.write("progasm", kProgram);
-    EXPECT_EQ(run_tevlin(dir, {"progasm"}).exit_code, 0);
-    EXPECT_EQ(files_in(dir),
-              (std::vector<std::string>{"prog_rom.vhd", "progasl", "progasm", "progdbg", "progerr",
-                                        "progmem", "xprog_rom.vhd"}));
-}
-
-TEST(CommandLine, MissingSourceCreatesNoFile) {
-    TempDir dir;
-    const ProcessResult result = run_tevlin(dir, {"absent.asm"});
-    EXPECT_EQ(result.exit_code, 6);
-    EXPECT_EQ(result.console, "Unable to open absent.asm\n");
-    EXPECT_TRUE(files_in(dir).empty());
-}
-
-TEST(CommandLine, OutputsBesideTheSourceAndRomsInTheWorkingDirectory) {
-    TempDir dir;
-    std::filesystem::create_directory(dir.file("sub"));
-    dir.write("sub/p.asm", kProgram);
-    EXPECT_EQ(run_tevlin(dir, {"sub/p.asm"}).exit_code, 0);
-    for (const char* name :
-         {"sub/p.err", "sub/p.asl", "sub/p.dbg", "sub/p.mem", "prog_rom.vhd", "xprog_rom.vhd"}) {
-        EXPECT_TRUE(dir.exists(name)) << name;
+TEST(CommandLine, RefusedCommandLinesTouchNoFile) {
+    const struct {
+        Names args;
+        int exit_code;
+        const char* console;
+    } cases[] = {
+        {{}, 1, "\nUsage: (version 02-15-2019) \n\ntevlin  inputfile\n\n"},
+        {{"a.asm", "a.asm"}, 1, "\nUsage: (version 02-15-2019) \n\ntevlin  inputfile\n\n"},
+        {{"prog.ASM"}, 5, "Filename: prog.ASM => must use .asm extension\n"},
+        {{"asm"}, 5, "Filename: asm => must use .asm extension\n"},
+        {{"absent.asm"}, 6, "Unable to open absent.asm\n"},
+    };
+    for (const auto& c : cases) {
+        TempDir dir;
+        std::string console;
+        EXPECT_EQ(run_tevlin(dir, c.args, &console), c.exit_code);
+        EXPECT_EQ(console, c.console);
+        EXPECT_TRUE(files_in(dir).empty());
     }
 }
 
-TEST(CommandLine, FileNamesOfAnyLength) {
+TEST(CommandLine, OutputNamesKeepTheSourceDirectoryAndAnyLength) {
     TempDir dir;
     const std::string stem(150, 'n');
-    dir.write(stem + ".asm", kProgram);
-    EXPECT_EQ(run_tevlin(dir, {stem + ".asm"}).exit_code, 0);
-    EXPECT_TRUE(dir.exists(stem + ".asl"));
-    EXPECT_TRUE(dir.exists(stem + ".mem"));
+    std::filesystem::create_directory(dir.file("sub"));
+    dir.write("sub/" + stem + ".asm", "NOP\n");
+    dir.write("progasm", "NOP\n");
+    std::string console;
+    EXPECT_EQ(run_tevlin(dir, {"sub/" + stem + ".asm"}, &console), 0);
+    EXPECT_EQ(run_tevlin(dir, {"progasm"}, &console), 0);
+    EXPECT_EQ(files_in(dir), (Names{"prog_rom.vhd", "progasl", "progasm", "progdbg", "progerr",
+                                    "progmem", "sub", "xprog_rom.vhd"}));
+    for (const char* ext : {".err", ".asl", ".dbg", ".mem"}) {
+        EXPECT_TRUE(dir.exists("sub/" + stem + ext)) << ext;
+    }
 }
 
 // Each output that cannot be created stops the run with its own message and code; the files
 // opened before it stay.
 TEST(CommandLine, EachOutputThatCannotBeCreated) {
-    struct Case {
+    const struct {
         const char* blocked;
         const char* message;
         int exit_code;
-        std::vector<std::string> created;
-    };
-    const Case cases[] = {
+        Names created;
+    } cases[] = {
         {"p.err", "Could not open error file: p.err\n", 7, {}},
         {"p.asl", "Could not open listfile: p.asl\n", 7, {"p.err"}},
         {"p.dbg", "Could not open debug file: p.dbg\n", 8, {"p.asl", "p.err"}},
@@ -120,16 +92,15 @@ TEST(CommandLine, EachOutputThatCannotBeCreated) {
          7,
          {"p.asl", "p.dbg", "p.err", "prog_rom.vhd", "xprog_rom.vhd"}},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         TempDir dir;
-        dir.write("p.asm", kProgram);
+        dir.write("p.asm", "NOP\n");
         std::filesystem::create_directory(dir.file(c.blocked));
-        const ProcessResult result = run_tevlin(dir, {"p.asm"});
-        EXPECT_EQ(result.exit_code, c.exit_code) << c.blocked;
-        EXPECT_EQ(result.console, c.message);
-        std::vector<std::string> expected = c.created;
-        expected.push_back("p.asm");
-        expected.push_back(c.blocked);
+        std::string console;
+        EXPECT_EQ(run_tevlin(dir, {"p.asm"}, &console), c.exit_code) << c.blocked;
+        EXPECT_EQ(console, c.message);
+        Names expected = c.created;
+        expected.insert(expected.end(), {"p.asm", c.blocked});
         std::sort(expected.begin(), expected.end());
         EXPECT_EQ(files_in(dir), expected) << c.blocked;
     }
@@ -137,12 +108,12 @@ TEST(CommandLine, EachOutputThatCannotBeCreated) {
 
 TEST(CommandLine, AFullDiskIsNotReportedAsSuccess) {
     TempDir dir;
-    dir.write("p.asm", kProgram);
+    dir.write("p.asm", "NOP\n");
     std::filesystem::create_symlink("/dev/full", dir.file("p.asl"));
     std::filesystem::create_symlink("/dev/full", dir.file("xprog_rom.vhd"));
-    const ProcessResult result = run_tevlin(dir, {"p.asm"});
-    EXPECT_EQ(result.exit_code, 9);
-    EXPECT_EQ(result.console, "Could not write file: p.asl\nCould not write file: xprog_rom.vhd\n");
+    std::string console;
+    EXPECT_EQ(run_tevlin(dir, {"p.asm"}, &console), 9);
+    EXPECT_EQ(console, "Could not write file: p.asl\nCould not write file: xprog_rom.vhd\n");
 }
 
 }  // namespace
