@@ -1,0 +1,3 @@
+NOP
+ADD R1,R2 R3
+NOP
