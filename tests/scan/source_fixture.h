@@ -13,7 +13,6 @@
 
 class SourceFixture : public ::testing::Test {
   protected:
-    void SetUp() override { Reset_all_state(); }
     void TearDown() override { Reset_all_state(); }
 
     // Resets all state and reads source from a fresh stream.
