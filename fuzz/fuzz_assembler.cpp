@@ -20,28 +20,23 @@ void remove_scratch_dir() {
     std::filesystem::remove_all(scratch_dir, ignored);
 }
 
-// Removes the files of the previous run: rewriting a file in place can make the file system
-// flush it to disk on close, which slows every run down to disk speed.
-void clear_scratch_dir() {
+// Removes the files of the previous run first: rewriting a file in place can make the file
+// system flush it to disk on close, which slows every run down to disk speed.
+AssemblyOutput assemble_in_clean_dir(const std::string& source) {
     for (const auto& entry : std::filesystem::directory_iterator(scratch_dir)) {
         std::filesystem::remove(entry.path());
     }
-}
-
-AssemblyOutput assemble_in_clean_dir(const std::string& source) {
-    clear_scratch_dir();
     return Assemble_source(source, scratch_dir);
 }
 
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    std::string pattern = (std::filesystem::temp_directory_path() / "tevlin-fuzz-XXXXXX").string();
-    if (mkdtemp(pattern.data()) == nullptr) {
+    scratch_dir = (std::filesystem::temp_directory_path() / "tevlin-fuzz-XXXXXX").string();
+    if (mkdtemp(scratch_dir.data()) == nullptr) {
         std::perror("mkdtemp");
         std::abort();
     }
-    scratch_dir = pattern;
     std::atexit(remove_scratch_dir);
     return 0;
 }

@@ -1,5 +1,0 @@
-.DSEG
-VAL: .DB 0x12
-.CSEG
-.ORG 0x10
-MAIN: MOV r1,5
