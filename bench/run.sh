@@ -28,6 +28,7 @@ c++ -O2 -o "$build/write_floor" "$here/write_floor.cpp"
 
 load_start=$(cut -d' ' -f1 /proc/loadavg)
 echo "== generating and checking the sources" >&2
+rm -rf "$work"  # sources from an older generator must not be timed
 "$here/outputs.sh" "$tevlin" "$work" "${sizes[@]}"
 
 # The floors are timed right after the smallest size, so that both see the same machine.
