@@ -1,73 +1,47 @@
 // Line structure, labels, syntax errors and the numbering around them.
-#include "grammar/parser.h"
+#include <tuple>
 
 #include "grammar/assemble.h"
 
 namespace {
 
-TEST_F(GrammarTest, LabelsTakeTheAddressOfTheirStatement) {
-    const auto items = assemble("BRN NEXT\nLOOP:\nADD R1,R2 ; sum\n\nNEXT: SUB R3,R4\n");
-    ASSERT_EQ(items.size(), 5u);
-    EXPECT_EQ(items[0]->arg1, 2);  // a forward reference
-    EXPECT_EQ(items[1]->line_type, LINE_LABEL);
-    EXPECT_EQ(items[1]->has_lab, 1);
-    EXPECT_EQ(items[2]->has_lab, 0);
-    EXPECT_EQ(items[4]->has_lab, 1);
-    // Each line's actions run before the next line (or the next pass) is read.
-    EXPECT_EQ(items[2]->src_line, "ADD R1,R2 ; sum");
-    EXPECT_EQ(items[4]->src_line, "NEXT: SUB R3,R4");
-    EXPECT_EQ(items[4]->src_line_num, 5);
-    EXPECT_EQ(sym("LOOP").val, 1);
-    EXPECT_EQ(sym("NEXT").val, 2);
-    EXPECT_EQ(sym("NEXT").xref, std::vector<int32_t>{1});
-    EXPECT_EQ(errCnt + syntaxErrCnt, 0);
-}
-
-TEST_F(GrammarTest, LabelMessagesComeOnceFromTheFirstPass) {
-    const std::string name(40, 'L');
-    const auto items = assemble(
-        "A: NOP\n"
-        "A: NOP\n" +
-        name + ": NOP\nBRN " + name + "\n.DSEG\nBUF:\n");
-    EXPECT_EQ(console_count("Multiple definitions for label: A"), 1u);
-    EXPECT_EQ(console_count("Labels must be 32 char or less"), 1u);
-    EXPECT_EQ(errCnt, 2);
-    EXPECT_EQ(sym("A").val, 0);
-    ASSERT_EQ(items.size(), 6u);
-    EXPECT_EQ(items[1]->err_msg, "");
-    EXPECT_EQ(items[3]->line_type, LINE_INSTR_IM);  // the long label is defined whole
-    EXPECT_EQ(items[3]->arg1, 2);
-    EXPECT_EQ(sym("BUF").val, 0);  // a label alone in the data segment names a data address
-}
-
-TEST_F(GrammarTest, TokensAfterAnErrorFormAnEmptyLine) {
-    const auto items = assemble("ADD R1,R2 R3\nNOP \"X\"\nBRN R_X\nCALL 5,R1\nNOP\n");
-    ASSERT_EQ(items.size(), 5u);
-    for (int i = 0; i < 3; i++) {
-        EXPECT_EQ(items[i]->line_type, LINE_BLANK);
-        EXPECT_EQ(items[i]->err_msg, "syntax error");
+TEST_F(GrammarTest, LabelsAndSyntaxErrorsKeepTheNumbering) {
+    const std::string name(40, 'L'), twice = "syntax error\n            syntax error";
+    // READ is the register 0xEAD: it and the colon are refused, the rest is an instruction.
+    // The error at the end of the BAD line moves its message to the next line's item, whose
+    // line number and those after it are one lower.
+    const auto items = assemble("BRN " + name + "\nLOOP:\nADD R1,R2 ; sum\nLOOP: NOP\n" + name +
+                                ": NOP\nADD R1,R2 R3\nCALL 5,R1\nL: .ORG 5\nREAD: IN R1, 0X20\n"
+                                "BAD: ADD R1,\nNOP\nBRN BAD\n");
+    using Item = std::tuple<int, int, int, int, std::string>;  // kind, line, address, label
+    const Item rows[] = {
+        {LINE_INSTR_IM, 1, 0, 0, ""},
+        {LINE_LABEL, 2, 1, 1, ""},  // a label alone takes the next address
+        {LINE_INSTR_RR, 3, 1, 0, ""},
+        {LINE_INSTR_NA, 4, 2, 1, ""},
+        {LINE_INSTR_NA, 5, 3, 1, ""},
+        {LINE_BLANK, 6, -1, 0, "syntax error"},
+        {LINE_BLANK, 7, -1, 0, twice},  // the comma and R1 are refused one by one
+        {LINE_BLANK, 8, -1, 0, twice},
+        {LINE_INSTR_RI, 9, 4, 0, twice},
+        {LINE_INSTR_NA, 10, 5, 1, "syntax error"},  // BAD was read, but never defined
+        {LINE_ERROR, 11, 6, 0,
+         "**ERROR # 3:  line# (0011) => BRN label \"BAD\" has not been defined! "},
+    };
+    ASSERT_EQ(items.size(), std::size(rows));
+    for (size_t i = 0; i < items.size(); i++) {
+        EXPECT_EQ(Item(items[i]->line_type, items[i]->src_line_num, items[i]->instr_addr,
+                       items[i]->has_lab, items[i]->err_msg),
+                  rows[i]);
     }
-    // The comma and R1 are refused one by one.
-    EXPECT_EQ(items[3]->err_msg, "syntax error\n            syntax error");
-    EXPECT_EQ(items[4]->instr_addr, 0);
-    EXPECT_EQ(items[4]->src_line_num, 5);
-    EXPECT_EQ(syntaxErrCnt, 10);
-    EXPECT_EQ(errCnt, 0);
-    EXPECT_EQ(console_.text() + log_.text(), "");
-}
-
-TEST_F(GrammarTest, ErrorAtTheLineEndMovesTheMessageToTheNextLine) {
-    const auto items = assemble("LOOP: ADD R1,\nNOP\nBRN LOOP\n");
-    ASSERT_EQ(items.size(), 2u);
-    EXPECT_EQ(items[0]->err_msg, "syntax error");
-    EXPECT_EQ(items[0]->src_line_num, 1);
-    EXPECT_EQ(items[0]->instr_addr, 0);
-    // The label was read before the error, so its mark reaches the next item; its line
-    // never completed, so it was never defined.
-    EXPECT_EQ(items[0]->has_lab, 1);
-    EXPECT_EQ(items[1]->src_line_num, 2);
-    EXPECT_EQ(items[1]->has_lab, 0);
-    EXPECT_TRUE(has_message(items[1], "label \"LOOP\" has not been defined!"));
+    EXPECT_EQ(items[0]->arg1, 3);  // a forward reference to the long label, defined whole
+    // Label messages come from the first pass only; the first definition of LOOP holds.
+    EXPECT_EQ(console_.text(),
+              "**ERROR # 1:  line# (0004) => Multiple definitions for label: LOOP \n"
+              "**ERROR # 2:  line# (0005) => Labels must be 32 char or less \n"
+              "**ERROR # 3:  line# (0011) => BRN label \"BAD\" has not been defined! \n");
+    EXPECT_EQ(symbols(), name + "=3/1 LOOP=1");
+    EXPECT_EQ(syntaxErrCnt, 16);
 }
 
 TEST_F(GrammarTest, ALastLineThatLostItsEndIsStillListed) {
@@ -78,18 +52,6 @@ TEST_F(GrammarTest, ALastLineThatLostItsEndIsStillListed) {
     EXPECT_EQ(items[1]->src_line, "ADD R1, ; sum");
     EXPECT_EQ(items[1]->err_msg, "syntax error");
     EXPECT_EQ(syntaxErrCnt, 2);  // once in each pass
-}
-
-TEST_F(GrammarTest, MisplacedLabels) {
-    // READ is the register 0xEAD: it and the colon are refused, the rest is an instruction.
-    const auto items = assemble("L: .ORG 5\nREAD: IN R1, 0X20\n");
-    ASSERT_EQ(items.size(), 2u);
-    EXPECT_EQ(items[0]->err_msg, "syntax error\n            syntax error");
-    EXPECT_EQ(items[1]->line_type, LINE_INSTR_RI);
-    EXPECT_EQ(items[1]->instr_addr, 0);
-    EXPECT_EQ(items[1]->has_lab, 0);
-    EXPECT_EQ(items[1]->err_msg, "syntax error\n            syntax error");
-    EXPECT_TRUE(Symbol_Table->entries.empty());
 }
 
 TEST_F(GrammarTest, EmptySourceIsASyntaxError) {
