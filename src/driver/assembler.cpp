@@ -120,8 +120,8 @@ void write_outputs() {
     Symbol_Table = nullptr;
 }
 
-// Closes every stream, the source first and the hex file last; returns the names of the outputs that
-// could not be written in full.
+// Closes every stream, the source first and the hex file last; returns the names of the outputs
+// that could not be written in full.
 std::vector<std::string> close_files(const std::string& curFile) {
     const OutputFile closings[] = {
         {&infp, curFile},
