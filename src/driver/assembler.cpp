@@ -31,6 +31,18 @@ std::string derived_name(const std::string& curFile, const char* ext) {
     return curFile.substr(0, curFile.size() - 3) + ext;
 }
 
+// The names of the files of one run, derived once from the source name.
+struct FileNames {
+    explicit FileNames(const std::string& curFile)
+        : source(curFile),
+          err(derived_name(curFile, "err")),
+          list(derived_name(curFile, "asl")),
+          dbg(derived_name(curFile, "dbg")),
+          hex(derived_name(curFile, "mem")) {}
+
+    std::string source, err, list, dbg, hex;
+};
+
 struct OutputFile {
     std::FILE** stream;
     std::string name;
@@ -38,7 +50,7 @@ struct OutputFile {
 
 // Opens the seven files in their fixed order; on failure reports it and returns its exit
 // code, leaving the files already created in place.
-int open_files(const std::string& curFile) {
+int open_files(const FileNames& names) {
     struct Opening {
         std::FILE** stream;
         std::string name;
@@ -46,19 +58,17 @@ int open_files(const std::string& curFile) {
         std::string failure;
         int exit_code;
     };
-    const std::string err_name = derived_name(curFile, "err");
-    const std::string list_name = derived_name(curFile, "asl");
-    const std::string dbg_name = derived_name(curFile, "dbg");
-    const std::string hex_name = derived_name(curFile, "mem");
     const Opening openings[] = {
-        {&infp, curFile, "r", "Unable to open " + curFile + "\n", EXIT_NO_SOURCE},
-        {&errfp, err_name, "w", "Could not open error file: " + err_name + "\n", EXIT_NO_LOG_FILE},
-        {&listfp, list_name, "w", "Could not open listfile: " + list_name + "\n", EXIT_NO_LOG_FILE},
-        {&dbgfp, dbg_name, "w", "Could not open debug file: " + dbg_name + "\n",
+        {&infp, names.source, "r", "Unable to open " + names.source + "\n", EXIT_NO_SOURCE},
+        {&errfp, names.err, "w", "Could not open error file: " + names.err + "\n",
+         EXIT_NO_LOG_FILE},
+        {&listfp, names.list, "w", "Could not open listfile: " + names.list + "\n",
+         EXIT_NO_LOG_FILE},
+        {&dbgfp, names.dbg, "w", "Could not open debug file: " + names.dbg + "\n",
          EXIT_NO_OUTPUT_FILE},
         {&vhdlfp, "prog_rom.vhd", "w", "Could not open vhdl file:\n", EXIT_NO_OUTPUT_FILE},
         {&vhdlfpx, "xprog_rom.vhd", "w", "Could not open vhdl file:\n", EXIT_NO_OUTPUT_FILE},
-        {&raw_hex_fp, hex_name, "w", "Could not open raw hex file: " + hex_name + "\n",
+        {&raw_hex_fp, names.hex, "w", "Could not open raw hex file: " + names.hex + "\n",
          EXIT_NO_LOG_FILE},
     };
     for (const Opening& opening : openings) {
@@ -122,15 +132,11 @@ void write_outputs() {
 
 // Closes every stream, the source first and the hex file last; returns the names of the outputs
 // that could not be written in full.
-std::vector<std::string> close_files(const std::string& curFile) {
+std::vector<std::string> close_files(const FileNames& names) {
     const OutputFile closings[] = {
-        {&infp, curFile},
-        {&listfp, derived_name(curFile, "asl")},
-        {&errfp, derived_name(curFile, "err")},
-        {&dbgfp, derived_name(curFile, "dbg")},
-        {&vhdlfp, "prog_rom.vhd"},
-        {&vhdlfpx, "xprog_rom.vhd"},
-        {&raw_hex_fp, derived_name(curFile, "mem")},
+        {&infp, names.source},    {&listfp, names.list},     {&errfp, names.err},
+        {&dbgfp, names.dbg},      {&vhdlfp, "prog_rom.vhd"}, {&vhdlfpx, "xprog_rom.vhd"},
+        {&raw_hex_fp, names.hex},
     };
     std::vector<std::string> failed;
     for (const OutputFile& file : closings) {
@@ -158,7 +164,8 @@ int Run_tevlin(int argc, const char* const* argv) {
     }
     for (unsigned char& state : data_init_array) state = DATA_UNDEFINED;
 
-    const int open_result = open_files(curFile);
+    const FileNames names(curFile);
+    const int open_result = open_files(names);
     if (open_result != EXIT_OK) return open_result;
     yyin = infp;
     SrcList = Create_srcList();
@@ -168,7 +175,7 @@ int Run_tevlin(int argc, const char* const* argv) {
 
     insert_start_up_code();
     write_outputs();
-    const std::vector<std::string> failed = close_files(curFile);
+    const std::vector<std::string> failed = close_files(names);
     yyin = nullptr;
     delete SrcList;
     SrcList = nullptr;
