@@ -2,7 +2,10 @@
 // (start-up words, then every instruction with its line, address and word).
 #include "listing/print.h"
 
+#include <vector>
+
 #include "diag/diag.h"
+#include "listing/text_buffer.h"
 
 namespace {
 
@@ -11,70 +14,110 @@ constexpr char kSeparatorEntry[] =
     "\n-------------------------------------------------------------------------------------------";
 static_assert(sizeof kSeparatorEntry == 1 + 91 + 1, "a line end and 91 dashes");
 
-unsigned int as_hex(int32_t value) { return static_cast<unsigned int>(value); }
+uint32_t as_hex(int32_t value) { return static_cast<uint32_t>(value); }
+
+// "\n(%0*d)" with width 4: the line number column that opens most entries.
+void line_number(const srcItem_t& item, TextBuffer& out) {
+    out.text("\n(");
+    out.decimal(item.src_line_num, 4, true);
+    out.text(")");
+}
 
 // Writes the entry of one item without its error text; unknown kinds write nothing.
-void print_entry(const srcItem_t& item, std::FILE* file) {
-    const char* line = item.src_line.c_str();
+void print_entry(const srcItem_t& item, TextBuffer& out) {
     switch (item.line_type) {
         case LINE_BLANK:
         case LINE_SEGMENT:
         case LINE_ERROR:
-            std::fprintf(file, "\n(%0*d)", 4, item.src_line_num);
-            std::fprintf(file, "                            || %s", line);
+            line_number(item, out);
+            out.text("                            || ");
             break;
         case LINE_INSTR_RR:
         case LINE_INSTR_RI:
         case LINE_INSTR_IM:
         case LINE_INSTR_R1:
         case LINE_INSTR_NA:
-            std::fprintf(file, "\n(%0*d)  CS-0x%0*X  0x%0*X", 4, item.src_line_num, 3,
-                         as_hex(item.instr_addr), 5, item.instr_bits);
+            line_number(item, out);
+            out.text("  CS-0x");
+            out.hex(as_hex(item.instr_addr), 3);
+            out.text("  0x");
+            out.hex(item.instr_bits, 5);
             if (item.has_lab == 0) {
-                std::fprintf(file, "         || %s", line);
+                out.text("         || ");
             } else {
-                std::fprintf(file, "  0x%0*X  || %s", 3, as_hex(item.instr_addr), line);
+                out.text("  0x");
+                out.hex(as_hex(item.instr_addr), 3);
+                out.text("  || ");
             }
             break;
         case LINE_LABEL:
-            std::fprintf(file, "\n(%0*d)                     0x%0*X", 4, item.src_line_num, 3,
-                         as_hex(item.instr_addr));
-            std::fprintf(file, "  || %s", line);
+            line_number(item, out);
+            out.text("                     0x");
+            out.hex(as_hex(item.instr_addr), 3);
+            out.text("  || ");
             break;
         case LINE_EQU:
         case LINE_ORG:
-            std::fprintf(file, "\n(%0*d)                       %0*d ", 4, item.src_line_num, 3,
-                         item.instr_addr);
-            std::fprintf(file, " || %s", line);
+            line_number(item, out);
+            out.text("                       ");
+            out.decimal(item.instr_addr, 3, true);
+            out.text("  || ");
             break;
         case LINE_BYTE:
         case LINE_DB:
-            std::fprintf(file, "\n(%0*d)  DS-0x%0*X             %0*X", 4, item.src_line_num, 3,
-                         as_hex(item.instr_addr), 3, item.instr_bits);
-            std::fprintf(file, "  || %s", line);
+            line_number(item, out);
+            out.text("  DS-0x");
+            out.hex(as_hex(item.instr_addr), 3);
+            out.text("             ");
+            out.hex(item.instr_bits, 3);
+            out.text("  || ");
             break;
         case LINE_DEF:
             // The narrower field gets one more blank so the separator stays in its column.
-            if (item.instr_addr > 9) {
-                std::fprintf(file, "\n(%0*d)                       r%*d ", 4, item.src_line_num, 2,
-                             item.instr_addr);
-            } else {
-                std::fprintf(file, "\n(%0*d)                       r%*d  ", 4, item.src_line_num, 1,
-                             item.instr_addr);
-            }
-            std::fprintf(file, " || %s", line);
+            line_number(item, out);
+            out.text("                       r");
+            out.decimal(item.instr_addr, item.instr_addr > 9 ? 2 : 1, false);
+            out.text(item.instr_addr > 9 ? "  || " : "   || ");
             break;
         case LINE_STARTUP:
-            std::fprintf(file, "\n-STUP-  CS-0x%0*X  0x%0*X", 3, as_hex(item.instr_addr), 5,
-                         item.instr_bits);
-            std::fprintf(file, "  0x%0*X  || %s", 3, static_cast<unsigned int>(item.arg1), line);
+            out.text("\n-STUP-  CS-0x");
+            out.hex(as_hex(item.instr_addr), 3);
+            out.text("  0x");
+            out.hex(item.instr_bits, 5);
+            out.text("  0x");
+            out.hex(item.arg1, 3);
+            out.text("  || ");
             break;
         case LINE_SEPARATOR:
-            std::fputs(kSeparatorEntry, file);
-            break;
+            out.text(kSeparatorEntry);
+            return;
         default:
-            break;
+            return;
     }
+    out.text(item.src_line);
+}
+
+void print_item(const srcItem_t& item, TextBuffer& out) {
+    print_entry(item, out);
+    if (!item.err_msg.empty()) {
+        out.text("\n            ");
+        out.text(item.err_msg);
+        out.text("\n");
+    }
+}
+
+// "%6s  " and the instruction's address and word, as the debug file shows them.
+void debug_columns(const srcItem_t& item, TextBuffer& out) {
+    out.padded(item.opCode, 6, false);
+    out.text("  ");
+}
+
+void debug_address_and_word(const srcItem_t& item, TextBuffer& out) {
+    out.text("0x");
+    out.hex(as_hex(item.instr_addr), 3);
+    out.text("  0x");
+    out.hex(item.instr_bits, 5);
+    out.text("\n");
 }
 
 void report_null_list() {
@@ -85,12 +128,13 @@ void report_null_list() {
 
 void Print_srcList(const srcList_t* the_list, std::FILE* file) {
     Print_srcList_key(file);
+    TextBuffer out(file);
     if (the_list != nullptr) {
         for (const srcItem_t* item = the_list->head; item != nullptr; item = item->next) {
-            Print_srcItem_short(item, file);
+            print_item(*item, out);
         }
     }
-    std::fputs("\n", file);
+    out.text("\n");
 }
 
 void Print_srcList_key(std::FILE* file) {
@@ -111,29 +155,32 @@ void Print_srcList_key(std::FILE* file) {
 }
 
 void Print_srcItem_short(const srcItem_t* the_item, std::FILE* file) {
-    print_entry(*the_item, file);
-    if (!the_item->err_msg.empty()) {
-        std::fprintf(file, "\n            %s\n", the_item->err_msg.c_str());
-    }
+    TextBuffer out(file);
+    print_item(*the_item, out);
 }
 
+// Start-up words first, then the instructions, which the one walk collects on its way.
 void Generate_srcList_debug_file(const srcList_t* the_list, std::FILE* dbgfp) {
     if (the_list == nullptr) {
         report_null_list();
         return;
     }
+    TextBuffer out(dbgfp);
+    std::vector<const srcItem_t*> instructions;
     for (const srcItem_t* item = the_list->head; item != nullptr; item = item->next) {
         if (item->line_type == LINE_STARTUP) {
-            std::fprintf(dbgfp, "%6s  0x%03X  0x%05X\n", item->opCode.c_str(),
-                         as_hex(item->instr_addr), item->instr_bits);
+            debug_columns(*item, out);
+            debug_address_and_word(*item, out);
+        } else if (Is_instruction_line(item->line_type)) {
+            instructions.push_back(item);
         }
     }
-    std::fputs("\n", dbgfp);
-    for (const srcItem_t* item = the_list->head; item != nullptr; item = item->next) {
-        if (Is_instruction_line(item->line_type)) {
-            std::fprintf(dbgfp, "%6s  %4d  0x%03X  0x%05X\n", item->opCode.c_str(),
-                         item->src_line_num, as_hex(item->instr_addr), item->instr_bits);
-        }
+    out.text("\n");
+    for (const srcItem_t* item : instructions) {
+        debug_columns(*item, out);
+        out.decimal(item->src_line_num, 4, false);
+        out.text("  ");
+        debug_address_and_word(*item, out);
     }
 }
 
@@ -142,8 +189,11 @@ void xGenerate_srcList_debug_file(const srcList_t* the_list, std::FILE* dbgfp) {
         report_null_list();
         return;
     }
+    TextBuffer out(dbgfp);
     for (const srcItem_t* item = the_list->head; item != nullptr; item = item->next) {
-        std::fprintf(dbgfp, "%s%d%d%d", item->src_line.c_str(), item->instr_type, item->arg1,
-                     item->arg2);
+        out.text(item->src_line);
+        out.decimal(item->instr_type, 0, false);
+        out.decimal(item->arg1, 0, false);
+        out.decimal(item->arg2, 0, false);
     }
 }

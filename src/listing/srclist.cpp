@@ -1,7 +1,12 @@
 // The source item list: creation, appending, the start-up splice, lookups and the image.
 #include "listing/srclist.h"
 
+#include <algorithm>
 #include <cassert>
+#include <cstring>
+#include <memory>
+#include <new>
+#include <vector>
 
 #include "diag/diag.h"
 
@@ -9,24 +14,85 @@ srcList_t* SrcList = nullptr;
 
 namespace {
 
-std::string copy_or_empty(const char* text) { return text == nullptr ? std::string() : text; }
+// Items and their texts are carved from large blocks instead of one allocation each: a run
+// makes an item per source line. The blocks go back when the last living item is deleted.
+class ItemStorage {
+  public:
+    srcItem_t* new_item() {
+        ++living_;
+        return new (allocate(sizeof(srcItem_t), alignof(srcItem_t))) srcItem_t;
+    }
+
+    std::string_view copy(std::string_view text) {
+        if (text.empty()) return {};
+        char* bytes = static_cast<char*>(allocate(text.size(), 1));
+        std::memcpy(bytes, text.data(), text.size());
+        return {bytes, text.size()};
+    }
+
+    void item_deleted() {
+        if (--living_ == 0) release();
+    }
+
+    void release() {
+        blocks_.clear();
+        room_ = 0;
+        living_ = 0;
+    }
+
+  private:
+    static constexpr size_t kBlockSize = size_t{1} << 18;
+
+    void* allocate(size_t size, size_t align) {
+        const size_t padding = (align - reinterpret_cast<uintptr_t>(next_) % align) % align;
+        if (padding + size > room_) {
+            // A text too long for a block gets a block of its own.
+            const size_t block_size = std::max(size, kBlockSize);
+            blocks_.emplace_back(new char[block_size]);
+            next_ = blocks_.back().get();
+            room_ = block_size;
+            return take(size);
+        }
+        next_ += padding;
+        room_ -= padding;
+        return take(size);
+    }
+
+    void* take(size_t size) {
+        char* const bytes = next_;
+        next_ += size;
+        room_ -= size;
+        return bytes;
+    }
+
+    std::vector<std::unique_ptr<char[]>> blocks_;
+    char* next_ = nullptr;
+    size_t room_ = 0;
+    size_t living_ = 0;
+};
+
+// name              start value  meaning
+ItemStorage storage;  // empty    the blocks holding every living item and its texts
+
+std::string_view view_or_empty(const char* text) {
+    return text == nullptr ? std::string_view() : std::string_view(text);
+}
 
 }  // namespace
 
 srcItem_t* Create_srcItem(const char* src_buf, int srcline_num, int instr_addr, int line_type,
                           const char* opCode, unsigned int instr_bits, const char* comment,
                           int instr_type, int arg1, int arg2) {
-    srcItem_t* the_item = new srcItem_t;
-    the_item->src_line = copy_or_empty(src_buf);
-    if (!the_item->src_line.empty() && the_item->src_line.back() == '\n') {
-        the_item->src_line.pop_back();
-    }
+    srcItem_t* the_item = storage.new_item();
+    std::string_view line = view_or_empty(src_buf);
+    if (!line.empty() && line.back() == '\n') line.remove_suffix(1);
+    the_item->src_line = storage.copy(line);
     the_item->src_line_num = srcline_num;
     the_item->instr_addr = instr_addr;
     the_item->line_type = line_type;
-    the_item->opCode = copy_or_empty(opCode);
+    the_item->opCode = storage.copy(view_or_empty(opCode));
     the_item->instr_bits = instr_bits;
-    the_item->comment = copy_or_empty(comment);
+    the_item->comment = storage.copy(view_or_empty(comment));
     the_item->instr_type = static_cast<uint8_t>(instr_type);
     the_item->arg1 = static_cast<uint16_t>(arg1);
     the_item->arg2 = static_cast<uint16_t>(arg2);
@@ -38,11 +104,11 @@ void Delete_srcItem(srcItem_t* the_item) {
         std::fputs("Attempted to delete NULL srcItem_t", consolefp);
         return;
     }
-    delete the_item;
+    storage.item_deleted();
 }
 
 void Add_srcItem_err_msg(srcItem_t* the_item, const char* the_mess) {
-    if (the_mess != nullptr && the_mess[0] != '\0') the_item->err_msg = the_mess;
+    if (the_mess != nullptr && the_mess[0] != '\0') the_item->err_msg = storage.copy(the_mess);
 }
 
 void Set_srcItem_has_lab(srcItem_t* the_item) { the_item->has_lab = 1; }
@@ -93,7 +159,7 @@ void Delete_srcList(srcList_t* the_list) {
     srcItem_t* item = the_list->head;
     while (item != nullptr) {
         srcItem_t* next = item->next;
-        delete item;
+        Delete_srcItem(item);
         item = next;
     }
     the_list->head = nullptr;
@@ -154,4 +220,5 @@ void Reset_srclist() {
         delete SrcList;
     }
     SrcList = nullptr;
+    storage.release();
 }

@@ -4,25 +4,26 @@
 #define TEVLIN_LISTING_SRCLIST_H_
 
 #include <cstdint>
-#include <string>
+#include <string_view>
 
 #include "global.h"
 
-// Texts are the item's own copies; an empty text stands for an absent one.
+// Texts are the item's own copies, kept in storage that lives until the last item is deleted;
+// an empty text stands for an absent one.
 struct srcItem_t {
-    std::string src_line;
+    std::string_view src_line;
     int32_t src_line_num = 0;
     int32_t instr_addr = 0;
     int32_t line_type = 0;
     uint32_t instr_bits = 0;
-    std::string opCode;
+    std::string_view opCode;
     uint8_t has_lab = 0;
-    std::string label;
-    std::string comment;
+    std::string_view label;
+    std::string_view comment;
     uint8_t instr_type = 0;
     uint16_t arg1 = 0;
     uint16_t arg2 = 0;
-    std::string err_msg;
+    std::string_view err_msg;
     srcItem_t* next = nullptr;
 };
 
@@ -75,7 +76,7 @@ void Add_to_instruction_addresses(srcList_t* the_list, int val);
 /// (kProgWords entries); items outside program memory are ignored.
 void Get_srcItem_instr_bits(const srcList_t* the_list, unsigned int* instr_array);
 
-/// Deletes SrcList with its items and sets it to null.
+/// Deletes SrcList with its items, sets it to null and releases the storage of every item.
 void Reset_srclist();
 
 #endif  // TEVLIN_LISTING_SRCLIST_H_

@@ -30,11 +30,11 @@ Texts insert_block(const Texts& lines, int start) {
     Texts texts;
     const srcItem_t* last = nullptr;
     for (const srcItem_t* it = SrcList->head; it != nullptr; last = it, it = it->next) {
-        texts.push_back(
-            it->line_type == LINE_SEPARATOR ? "--"
-            : it->line_type == LINE_STARTUP
-                ? Format_message("%d %05X%s", it->instr_addr, it->instr_bits, it->src_line.c_str())
-                : it->src_line);
+        texts.push_back(it->line_type == LINE_SEPARATOR ? "--"
+                        : it->line_type == LINE_STARTUP
+                            ? Format_message("%d %05X%s", it->instr_addr, it->instr_bits,
+                                             std::string(it->src_line).c_str())
+                            : std::string(it->src_line));
     }
     EXPECT_EQ(last, SrcList->tail);
     Reset_srclist();

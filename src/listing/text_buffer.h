@@ -1,0 +1,38 @@
+// Output text built in memory with printf's fixed-width fields and handed to a stream in large
+// pieces: the listing and the symbol report write millions of short fields.
+#ifndef TEVLIN_LISTING_TEXT_BUFFER_H_
+#define TEVLIN_LISTING_TEXT_BUFFER_H_
+
+#include <cstdint>
+#include <cstdio>
+#include <string>
+#include <string_view>
+
+class TextBuffer {
+  public:
+    explicit TextBuffer(std::FILE* file);
+    ~TextBuffer();
+    TextBuffer(const TextBuffer&) = delete;
+    TextBuffer& operator=(const TextBuffer&) = delete;
+
+    /// Appends text as it stands.
+    void text(std::string_view text);
+    /// Appends text padded with blanks to width: on the right when left_aligned (as "%-*s"),
+    /// else on the left (as "%*s").
+    void padded(std::string_view text, int width, bool left_aligned);
+    /// Appends value in decimal, at least width characters, padded after the sign with zeros
+    /// (as "%0*d") or before it with blanks (as "%*d").
+    void decimal(int64_t value, int width, bool zero_padded);
+    /// Appends value in upper-case hexadecimal, zero-padded to width (as "%0*X").
+    void hex(uint32_t value, int width);
+    /// Hands everything appended so far to the stream.
+    void flush();
+
+  private:
+    void pad(char fill, size_t used, int width);
+
+    std::FILE* file_;
+    std::string pending_;
+};
+
+#endif  // TEVLIN_LISTING_TEXT_BUFFER_H_
