@@ -5,7 +5,7 @@
 
 #include <array>
 #include <string>
-#include <vector>
+#include <utility>
 
 #include "scan/tokens.h"
 
@@ -24,10 +24,26 @@ struct Operand {
     int val = 0;
     std::string str;
 };
-using Operands = std::vector<Operand>;
 
 // Longest operand form, EOL included: REG ',' NUM EOL and SYMBOL '=' NUM EOL.
 constexpr int kMaxFormTokens = 4;
+
+// The operands of one line, held in place: every line of a source is parsed twice, so a heap
+// list per line would cost an allocation each time.
+class Operands {
+  public:
+    /// Appends an operand; a form holds fewer operands than tokens, so there is always room.
+    void push_back(Operand operand) { items_.at(size_++) = std::move(operand); }
+    size_t size() const { return size_; }
+    bool empty() const { return size_ == 0; }
+    const Operand& operator[](size_t i) const { return items_[i]; }
+    const Operand* begin() const { return items_.data(); }
+    const Operand* end() const { return items_.data() + size_; }
+
+  private:
+    std::array<Operand, kMaxFormTokens> items_;
+    size_t size_ = 0;
+};
 
 struct FormRow;
 

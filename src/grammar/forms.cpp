@@ -1,6 +1,7 @@
 // The operand forms of every instruction family and directive as one table, the prefix
 // matcher that walks it, and the second-pass actions of the instruction forms.
 #include <string>
+#include <vector>
 
 #include "diag/diag.h"
 #include "driver/state.h"
@@ -349,7 +350,6 @@ FormMatcher::Result FormMatcher::shift(int token, const YYSTYPE& value) {
         return Result::kComplete;
     }
     if (token != ',' && token != '=') {
-        if (operands_.empty()) operands_.reserve(kMaxFormTokens);  // one allocation per line
         operands_.push_back({token, value.val, value.str});
     }
     return Result::kShifted;

@@ -2,6 +2,9 @@
 // the rule is complete, before the next token is requested.
 #include "grammar/parser.h"
 
+#include <array>
+#include <cstdint>
+
 #include "diag/diag.h"
 #include "driver/state.h"
 #include "global.h"
@@ -47,11 +50,22 @@ constexpr Keyword kKeywords[] = {
 };
 // clang-format on
 
-const Keyword* find_keyword(int token) {
-    for (const Keyword& keyword : kKeywords) {
-        if (keyword.token == token) return &keyword;
+constexpr int kTokenLimit = DB + 1;  // DB closes the token codes
+
+// For each token code, the index of its keyword in kKeywords, -1 for the other tokens.
+constexpr std::array<int8_t, kTokenLimit> kKeywordIndex = [] {
+    std::array<int8_t, kTokenLimit> index{};
+    for (int8_t& entry : index) entry = -1;
+    for (size_t i = 0; i < sizeof kKeywords / sizeof kKeywords[0]; i++) {
+        index[static_cast<size_t>(kKeywords[i].token)] = static_cast<int8_t>(i);
     }
-    return nullptr;
+    return index;
+}();
+
+const Keyword* find_keyword(int token) {
+    if (token < 0 || token >= kTokenLimit) return nullptr;
+    const int index = kKeywordIndex[static_cast<size_t>(token)];
+    return index < 0 ? nullptr : &kKeywords[index];
 }
 
 // One line in progress: [SYMBOL ':'] then a keyword and its operands, or EOL.

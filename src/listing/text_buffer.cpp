@@ -1,9 +1,9 @@
 // Output text with printf's fixed-width fields, written to its stream in large pieces.
 #include "listing/text_buffer.h"
 
-namespace {
+#include <algorithm>
 
-constexpr size_t kFlushSize = size_t{1} << 16;
+namespace {
 
 // Writes the digits of value in base, most significant first, ending at end; returns the
 // first digit.
@@ -18,18 +18,9 @@ char* digits(uint64_t value, unsigned base, char* end) {
 
 }  // namespace
 
-TextBuffer::TextBuffer(std::FILE* file) : file_(file) { pending_.reserve(kFlushSize + 4096); }
-
-TextBuffer::~TextBuffer() { flush(); }
-
-void TextBuffer::text(std::string_view text) {
-    pending_.append(text);
-    if (pending_.size() >= kFlushSize) flush();
-}
-
 void TextBuffer::padded(std::string_view text, int width, bool left_aligned) {
     if (!left_aligned) pad(' ', text.size(), width);
-    pending_.append(text);
+    this->text(text);
     if (left_aligned) pad(' ', text.size(), width);
 }
 
@@ -41,9 +32,9 @@ void TextBuffer::decimal(int64_t value, int width, bool zero_padded) {
     char* const first = digits(magnitude, 10, end);
     const size_t used = static_cast<size_t>(end - first) + (value < 0 ? 1 : 0);
     if (!zero_padded) pad(' ', used, width);
-    if (value < 0) pending_.push_back('-');
+    if (value < 0) text("-");
     if (zero_padded) pad('0', used, width);
-    pending_.append(first, end);
+    text(std::string_view(first, static_cast<size_t>(end - first)));
 }
 
 void TextBuffer::hex(uint32_t value, int width) {
@@ -51,17 +42,33 @@ void TextBuffer::hex(uint32_t value, int width) {
     char* const end = buffer + sizeof buffer;
     char* const first = digits(value, 16, end);
     pad('0', static_cast<size_t>(end - first), width);
-    pending_.append(first, end);
+    text(std::string_view(first, static_cast<size_t>(end - first)));
 }
 
 void TextBuffer::flush() {
-    if (pending_.empty()) return;
-    std::fwrite(pending_.data(), 1, pending_.size(), file_);
-    pending_.clear();
+    if (used_ == 0) return;
+    std::fwrite(bytes_, 1, used_, file_);
+    used_ = 0;
+}
+
+void TextBuffer::write_through(std::string_view text) {
+    flush();
+    if (text.size() >= kSize) {
+        std::fwrite(text.data(), 1, text.size(), file_);
+        return;
+    }
+    std::memcpy(bytes_, text.data(), text.size());
+    used_ = text.size();
 }
 
 void TextBuffer::pad(char fill, size_t used, int width) {
-    if (width > 0 && used < static_cast<size_t>(width)) {
-        pending_.append(static_cast<size_t>(width) - used, fill);
+    constexpr std::string_view kBlanks = "                ";
+    constexpr std::string_view kZeros = "0000000000000000";
+    const std::string_view run = fill == '0' ? kZeros : kBlanks;
+    size_t missing = width > 0 && used < static_cast<size_t>(width) ? static_cast<size_t>(width) - used : 0;
+    while (missing > 0) {
+        const size_t count = std::min(missing, run.size());
+        text(run.substr(0, count));
+        missing -= count;
     }
 }

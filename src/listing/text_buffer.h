@@ -5,18 +5,25 @@
 
 #include <cstdint>
 #include <cstdio>
-#include <string>
+#include <cstring>
 #include <string_view>
 
 class TextBuffer {
   public:
-    explicit TextBuffer(std::FILE* file);
-    ~TextBuffer();
+    explicit TextBuffer(std::FILE* file) : file_(file) {}
+    ~TextBuffer() { flush(); }
     TextBuffer(const TextBuffer&) = delete;
     TextBuffer& operator=(const TextBuffer&) = delete;
 
     /// Appends text as it stands.
-    void text(std::string_view text);
+    void text(std::string_view text) {
+        if (text.size() > kSize - used_) {
+            write_through(text);
+            return;
+        }
+        std::memcpy(bytes_ + used_, text.data(), text.size());
+        used_ += text.size();
+    }
     /// Appends text padded with blanks to width: on the right when left_aligned (as "%-*s"),
     /// else on the left (as "%*s").
     void padded(std::string_view text, int width, bool left_aligned);
@@ -29,10 +36,14 @@ class TextBuffer {
     void flush();
 
   private:
+    static constexpr size_t kSize = size_t{1} << 16;
+
+    void write_through(std::string_view text);
     void pad(char fill, size_t used, int width);
 
     std::FILE* file_;
-    std::string pending_;
+    size_t used_ = 0;
+    char bytes_[kSize];
 };
 
 #endif  // TEVLIN_LISTING_TEXT_BUFFER_H_
