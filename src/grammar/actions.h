@@ -5,7 +5,6 @@
 
 #include <array>
 #include <string>
-#include <utility>
 
 #include "scan/tokens.h"
 
@@ -33,12 +32,19 @@ constexpr int kMaxFormTokens = 4;
 class Operands {
   public:
     /// Appends an operand; a form holds fewer operands than tokens, so there is always room.
-    void push_back(Operand operand) { items_.at(size_++) = std::move(operand); }
+    void push_back(int token, const YYSTYPE& value) {
+        Operand& operand = items_.at(size_++);
+        operand.token = token;
+        operand.val = value.val;
+        operand.str.assign(value.str);
+    }
     size_t size() const { return size_; }
     bool empty() const { return size_ == 0; }
     const Operand& operator[](size_t i) const { return items_[i]; }
     const Operand* begin() const { return items_.data(); }
     const Operand* end() const { return items_.data() + size_; }
+    /// Empties the list; the operands' texts keep their room for the next line.
+    void clear() { size_ = 0; }
 
   private:
     std::array<Operand, kMaxFormTokens> items_;
@@ -53,8 +59,8 @@ class FormMatcher {
   public:
     enum class Result { kRejected, kShifted, kComplete };
 
-    FormMatcher() = default;
-    explicit FormMatcher(Family family) : family_(family) {}
+    /// Starts matching the operands of a statement of family.
+    void start(Family family);
 
     /// Takes the next token; on kComplete, row() is the form that the line matched.
     Result shift(int token, const YYSTYPE& value);

@@ -309,6 +309,14 @@ void run_correct_form(const FormAction& action, int code, const Operands& operan
 
 }  // namespace
 
+void FormMatcher::start(Family family) {
+    family_ = family;
+    count_ = 0;
+    after_list_comma_ = false;
+    complete_ = nullptr;
+    operands_.clear();
+}
+
 bool FormMatcher::extends(const FormRow& row, int token) const {
     if (row.family != family_ || count_ >= kMaxFormTokens) return false;
     for (int i = 0; i < count_; i++) {
@@ -350,7 +358,7 @@ FormMatcher::Result FormMatcher::shift(int token, const YYSTYPE& value) {
         return Result::kComplete;
     }
     if (token != ',' && token != '=') {
-        operands_.push_back({token, value.val, value.str});
+        operands_.push_back(token, value);
     }
     return Result::kShifted;
 }

@@ -75,6 +75,13 @@ class LineParser {
 
     bool at_line_start() const { return phase_ == Phase::kStart; }
 
+    // Ready for the next line; the matcher is started afresh by the next keyword.
+    void reset() {
+        phase_ = Phase::kStart;
+        labelled_ = false;
+        keyword_ = nullptr;
+    }
+
     Step shift(int token, const YYSTYPE& value) {
         switch (phase_) {
             case Phase::kStart:
@@ -115,7 +122,7 @@ class LineParser {
         }
         labelled_ = labelled;
         if (keyword_->family == Family::kDb) Start_db_values();
-        matcher_ = FormMatcher(keyword_->family);
+        matcher_.start(keyword_->family);
         phase_ = Phase::kOperands;
         return Step::kShifted;
     }
@@ -149,7 +156,7 @@ class LineParser {
 int syntax_error(LineParser& line) {
     yyerror("syntax error");
     syntaxErrCnt++;
-    line = LineParser();
+    line.reset();
     return 1;
 }
 
@@ -173,7 +180,7 @@ int yyparse() {
             case LineParser::Step::kShifted:
                 break;
             case LineParser::Step::kLineDone:
-                line = LineParser();
+                line.reset();
                 line_seen = true;
                 break;
             case LineParser::Step::kRejected:
