@@ -1,5 +1,6 @@
 // xprog_rom.vhd: the program as a constant array of 18-bit vectors read by a clocked process,
 // for simulators without the vendor's block-RAM primitive.
+#include "listing/text_buffer.h"
 #include "rom/rom.h"
 
 namespace {
@@ -67,23 +68,24 @@ void Generate_vhdl_prog_rom_generic(const srcList_t* the_list, std::FILE* vhd_fi
     unsigned int image[kProgWords] = {};
     Get_srcItem_instr_bits(the_list, image);
 
-    std::fputs(kFileHead, vhd_file);
+    TextBuffer out(vhd_file);
+    out.text(kFileHead);
     for (int first = 0; first < kProgWords; first += kWordsPerLine) {
         const int last = first + kWordsPerLine - 1;
-        std::fputs("      ", vhd_file);
+        out.text("      ");
         for (int addr = first; addr <= last; addr++) {
             const unsigned int word = image[addr];
-            if (addr == kProgWords - 1) {
-                std::fprintf(vhd_file, "\"%s\" & X\"%04X\");", two_bit_text(word), low_bits(word));
-            } else {
-                std::fprintf(vhd_file, "\"%s\" & X\"%04X\", ", two_bit_text(word), low_bits(word));
-            }
+            out.text("\"");
+            out.text(two_bit_text(word));
+            out.text("\" & X\"");
+            out.hex(low_bits(word), 4);
+            out.text(addr == kProgWords - 1 ? "\");" : "\", ");
         }
-        if (last == kProgWords - 1) {
-            std::fprintf(vhd_file, " -->> (%4d - %4d) \n\n", first, last);
-        } else {
-            std::fprintf(vhd_file, " -->> (%4d - %4d) \n", first, last);
-        }
+        out.text(" -->> (");
+        out.decimal(first, 4, false);
+        out.text(" - ");
+        out.decimal(last, 4, false);
+        out.text(last == kProgWords - 1 ? ") \n\n" : ") \n");
     }
-    std::fputs(kFileTail, vhd_file);
+    out.text(kFileTail);
 }
