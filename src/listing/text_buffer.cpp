@@ -16,32 +16,40 @@ char* digits(uint64_t value, unsigned base, char* end) {
     return end;
 }
 
+// Room for the digits of any value, its sign and the widest field.
+constexpr int kFieldRoom = 32;
+
+// Puts fill in front of the text from first to end until it is width long (at most the room).
+char* fill_to(char* first, char* end, int width, char fill) {
+    const int limit = std::min(width, kFieldRoom - 1);
+    while (end - first < limit) *--first = fill;
+    return first;
+}
+
 }  // namespace
 
 void TextBuffer::padded(std::string_view text, int width, bool left_aligned) {
-    if (!left_aligned) pad(' ', text.size(), width);
+    if (!left_aligned) pad(text.size(), width);
     this->text(text);
-    if (left_aligned) pad(' ', text.size(), width);
+    if (left_aligned) pad(text.size(), width);
 }
 
 void TextBuffer::decimal(int64_t value, int width, bool zero_padded) {
-    char buffer[24];
-    char* const end = buffer + sizeof buffer;
     const uint64_t magnitude =
         value < 0 ? uint64_t{0} - static_cast<uint64_t>(value) : static_cast<uint64_t>(value);
-    char* const first = digits(magnitude, 10, end);
-    const size_t used = static_cast<size_t>(end - first) + (value < 0 ? 1 : 0);
-    if (!zero_padded) pad(' ', used, width);
-    if (value < 0) text("-");
-    if (zero_padded) pad('0', used, width);
+    char buffer[kFieldRoom];
+    char* const end = buffer + sizeof buffer;
+    char* first = digits(magnitude, 10, end);
+    if (zero_padded) first = fill_to(first, end, value < 0 ? width - 1 : width, '0');
+    if (value < 0) *--first = '-';
+    if (!zero_padded) first = fill_to(first, end, width, ' ');
     text(std::string_view(first, static_cast<size_t>(end - first)));
 }
 
 void TextBuffer::hex(uint32_t value, int width) {
-    char buffer[16];
+    char buffer[kFieldRoom];
     char* const end = buffer + sizeof buffer;
-    char* const first = digits(value, 16, end);
-    pad('0', static_cast<size_t>(end - first), width);
+    char* const first = fill_to(digits(value, 16, end), end, width, '0');
     text(std::string_view(first, static_cast<size_t>(end - first)));
 }
 
@@ -61,14 +69,14 @@ void TextBuffer::write_through(std::string_view text) {
     used_ = text.size();
 }
 
-void TextBuffer::pad(char fill, size_t used, int width) {
+// Blanks that make a text of used characters width long.
+void TextBuffer::pad(size_t used, int width) {
     constexpr std::string_view kBlanks = "                ";
-    constexpr std::string_view kZeros = "0000000000000000";
-    const std::string_view run = fill == '0' ? kZeros : kBlanks;
-    size_t missing = width > 0 && used < static_cast<size_t>(width) ? static_cast<size_t>(width) - used : 0;
+    size_t missing =
+        width > 0 && used < static_cast<size_t>(width) ? static_cast<size_t>(width) - used : 0;
     while (missing > 0) {
-        const size_t count = std::min(missing, run.size());
-        text(run.substr(0, count));
+        const size_t count = std::min(missing, kBlanks.size());
+        text(kBlanks.substr(0, count));
         missing -= count;
     }
 }

@@ -27,10 +27,10 @@ class TextBuffer {
     /// Appends text padded with blanks to width: on the right when left_aligned (as "%-*s"),
     /// else on the left (as "%*s").
     void padded(std::string_view text, int width, bool left_aligned);
-    /// Appends value in decimal, at least width characters, padded after the sign with zeros
-    /// (as "%0*d") or before it with blanks (as "%*d").
+    /// Appends value in decimal, at least width (up to 31) characters, padded after the sign
+    /// with zeros (as "%0*d") or before it with blanks (as "%*d").
     void decimal(int64_t value, int width, bool zero_padded);
-    /// Appends value in upper-case hexadecimal, zero-padded to width (as "%0*X").
+    /// Appends value in upper-case hexadecimal, zero-padded to width (up to 31) (as "%0*X").
     void hex(uint32_t value, int width);
     /// Hands everything appended so far to the stream.
     void flush();
@@ -39,7 +39,7 @@ class TextBuffer {
     static constexpr size_t kSize = size_t{1} << 16;
 
     void write_through(std::string_view text);
-    void pad(char fill, size_t used, int width);
+    void pad(size_t used, int width);
 
     std::FILE* file_;
     size_t used_ = 0;
