@@ -36,8 +36,9 @@ uint64_t hash_name(const std::string& name) {
     uint64_t hash = size * kMultiplier;
     uint64_t last = 0;
     if (size >= 8) {
-        for (size_t at = 0; at + 8 < size; at += 8)
+        for (size_t at = 0; at + 8 < size; at += 8) {
             hash = (hash ^ load64(bytes + at)) * kMultiplier;
+        }
         last = load64(bytes + size - 8);
     } else if (size >= 4) {
         last = load32(bytes) | load32(bytes + size - 4) << 32;
