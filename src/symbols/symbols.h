@@ -1,11 +1,10 @@
 // The symbol table: every defined name with its kind, value, defining line and the lines
-// that refer to it, kept in byte-wise alphabetical order.
+// that refer to it, found through a hash index and sorted by name only when asked.
 #ifndef TEVLIN_SYMBOLS_SYMBOLS_H_
 #define TEVLIN_SYMBOLS_SYMBOLS_H_
 
+#include <cstddef>
 #include <cstdint>
-#include <functional>
-#include <map>
 #include <string>
 #include <vector>
 
@@ -21,9 +20,14 @@ struct sym_t {
     std::vector<int32_t> xref;  // referencing line numbers, in the order added
 };
 
-// Ordered by name, so walking the map gives the report order; lookups do not walk.
+// Entries in the order added, in blocks that never reallocate, so an entry never moves and
+// releasing a large table frees a few big blocks. Each slot of the open-addressing index holds
+// the upper half of the name's hash above the entry's number plus one; 0 marks a free slot.
+constexpr size_t kSymBlockEntries = 1024;
 struct symtab_t {
-    std::map<std::string, sym_t, std::less<>> entries;
+    std::vector<std::vector<sym_t>> blocks;  // each reserved to kSymBlockEntries
+    size_t count = 0;                        // entries in all blocks
+    std::vector<uint64_t> slots;             // size a power of two, at most 3/4 in use
 };
 
 // name                      start value  meaning
@@ -44,6 +48,7 @@ void Add_xref_to_symTab(symtab_t* symTab, const std::string& name, int lineNum);
 /// Appends one reference to the entry.
 void Add_to_xrefs(sym_t* the_sym, int lineNum);
 
+/// 1 when symbol is in the table, else 0.
 int Is_symbol_in_table(const symtab_t* symTab, const std::string& symbol);
 /// 1 and the register number through tmp_val when symbol is a SYM_DEF name; else 0.
 int Is_symbol_valid_regdef(const symtab_t* symTab, const std::string& symbol, int* tmp_val);
@@ -53,6 +58,10 @@ int Is_symbol_valid_nonreg_type(const symtab_t* symTab, const std::string& symbo
 int Get_symbol_value(const symtab_t* symTab, const std::string& symbol);
 /// 1 and the kind through symbol_type when present; else 0.
 int Get_symbol_type(const symtab_t* symTab, const std::string& symbol, int* symbol_type);
+/// Sorts entries into ascending byte-wise order of their names.
+void Sort_symbols_by_name(std::vector<const sym_t*>* entries);
+/// Every entry of the table in ascending byte-wise order of the names.
+std::vector<const sym_t*> Get_symbols_in_name_order(const symtab_t* symTab);
 /// 1 when no entry is undefined; prints the undefined ones to stdout when print_info.
 int Verify_symbol_definitions(const symtab_t* symTab, int print_info);
 /// Releases the table and its entries.

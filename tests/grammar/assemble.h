@@ -33,12 +33,12 @@ class GrammarTest : public ::testing::Test {
         return items;
     }
 
-    /// Every symbol in table order as "name=value" and "/line" per reference, space-separated.
+    /// Every symbol in name order as "name=value" and "/line" per reference, space-separated.
     static std::string symbols() {
         std::string text;
-        for (const auto& [name, entry] : Symbol_Table->entries) {
-            text += " " + name + "=" + std::to_string(entry.val);
-            for (const int32_t line : entry.xref) text += "/" + std::to_string(line);
+        for (const sym_t* entry : Get_symbols_in_name_order(Symbol_Table)) {
+            text += " " + entry->sym_name + "=" + std::to_string(entry->val);
+            for (const int32_t line : entry->xref) text += "/" + std::to_string(line);
         }
         return text.erase(0, 1);
     }
