@@ -9,6 +9,8 @@
 
 namespace {
 
+using Fill = TextBuffer::Fill;
+
 // A line end and 91 dashes: the frame around the start-up block.
 constexpr char kSeparatorEntry[] =
     "\n-------------------------------------------------------------------------------------------";
@@ -19,7 +21,7 @@ uint32_t as_hex(int32_t value) { return static_cast<uint32_t>(value); }
 // "\n(%0*d)" with width 4: the line number column that opens most entries.
 void line_number(const srcItem_t& item, TextBuffer& out) {
     out.text("\n(");
-    out.decimal(item.src_line_num, 4, true);
+    out.decimal(item.src_line_num, 4, Fill::kZeros);
     out.text(")");
 }
 
@@ -60,7 +62,7 @@ void print_entry(const srcItem_t& item, TextBuffer& out) {
         case LINE_ORG:
             line_number(item, out);
             out.text("                       ");
-            out.decimal(item.instr_addr, 3, true);
+            out.decimal(item.instr_addr, 3, Fill::kZeros);
             out.text("  || ");
             break;
         case LINE_BYTE:
@@ -76,7 +78,7 @@ void print_entry(const srcItem_t& item, TextBuffer& out) {
             // The narrower field gets one more blank so the separator stays in its column.
             line_number(item, out);
             out.text("                       r");
-            out.decimal(item.instr_addr, item.instr_addr > 9 ? 2 : 1, false);
+            out.decimal(item.instr_addr, item.instr_addr > 9 ? 2 : 1, Fill::kBlanksBefore);
             out.text(item.instr_addr > 9 ? "  || " : "   || ");
             break;
         case LINE_STARTUP:
@@ -178,7 +180,7 @@ void Generate_srcList_debug_file(const srcList_t* the_list, std::FILE* dbgfp) {
     out.text("\n");
     for (const srcItem_t* item : instructions) {
         debug_columns(*item, out);
-        out.decimal(item->src_line_num, 4, false);
+        out.decimal(item->src_line_num, 4, Fill::kBlanksBefore);
         out.text("  ");
         debug_address_and_word(*item, out);
     }
@@ -192,8 +194,8 @@ void xGenerate_srcList_debug_file(const srcList_t* the_list, std::FILE* dbgfp) {
     TextBuffer out(dbgfp);
     for (const srcItem_t* item = the_list->head; item != nullptr; item = item->next) {
         out.text(item->src_line);
-        out.decimal(item->instr_type, 0, false);
-        out.decimal(item->arg1, 0, false);
-        out.decimal(item->arg2, 0, false);
+        out.decimal(item->instr_type, 0, Fill::kBlanksBefore);
+        out.decimal(item->arg1, 0, Fill::kBlanksBefore);
+        out.decimal(item->arg2, 0, Fill::kBlanksBefore);
     }
 }

@@ -34,16 +34,21 @@ void TextBuffer::padded(std::string_view text, int width, bool left_aligned) {
     if (left_aligned) pad(text.size(), width);
 }
 
-void TextBuffer::decimal(int64_t value, int width, bool zero_padded) {
+void TextBuffer::decimal(int64_t value, int width, Fill fill) {
     const uint64_t magnitude =
         value < 0 ? uint64_t{0} - static_cast<uint64_t>(value) : static_cast<uint64_t>(value);
     char buffer[kFieldRoom];
     char* const end = buffer + sizeof buffer;
     char* first = digits(magnitude, 10, end);
-    if (zero_padded) first = fill_to(first, end, value < 0 ? width - 1 : width, '0');
+    if (fill == Fill::kZeros) first = fill_to(first, end, value < 0 ? width - 1 : width, '0');
     if (value < 0) *--first = '-';
-    if (!zero_padded) first = fill_to(first, end, width, ' ');
-    text(std::string_view(first, static_cast<size_t>(end - first)));
+    if (fill == Fill::kBlanksBefore) first = fill_to(first, end, width, ' ');
+    const std::string_view number(first, static_cast<size_t>(end - first));
+    if (fill == Fill::kBlanksAfter) {
+        padded(number, width, true);
+    } else {
+        text(number);
+    }
 }
 
 void TextBuffer::hex(uint32_t value, int width) {

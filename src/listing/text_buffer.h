@@ -10,6 +10,9 @@
 
 class TextBuffer {
   public:
+    // How a number narrower than its field is filled out, as printf's "%0*d", "%*d", "%-*d".
+    enum class Fill { kZeros, kBlanksBefore, kBlanksAfter };
+
     explicit TextBuffer(std::FILE* file) : file_(file) {}
     ~TextBuffer() { flush(); }
     TextBuffer(const TextBuffer&) = delete;
@@ -27,9 +30,8 @@ class TextBuffer {
     /// Appends text padded with blanks to width: on the right when left_aligned (as "%-*s"),
     /// else on the left (as "%*s").
     void padded(std::string_view text, int width, bool left_aligned);
-    /// Appends value in decimal, at least width (up to 31) characters, padded after the sign
-    /// with zeros (as "%0*d") or before it with blanks (as "%*d").
-    void decimal(int64_t value, int width, bool zero_padded);
+    /// Appends value in decimal, at least width (up to 31) characters, filled out as fill says.
+    void decimal(int64_t value, int width, Fill fill);
     /// Appends value in upper-case hexadecimal, zero-padded to width (up to 31) (as "%0*X").
     void hex(uint32_t value, int width);
     /// Hands everything appended so far to the stream.

@@ -82,9 +82,9 @@ void Generate_vhdl_prog_rom_generic(const srcList_t* the_list, std::FILE* vhd_fi
             out.text(addr == kProgWords - 1 ? "\");" : "\", ");
         }
         out.text(" -->> (");
-        out.decimal(first, 4, false);
+        out.decimal(first, 4, TextBuffer::Fill::kBlanksBefore);
         out.text(" - ");
-        out.decimal(last, 4, false);
+        out.decimal(last, 4, TextBuffer::Fill::kBlanksBefore);
         out.text(last == kProgWords - 1 ? ") \n\n" : ") \n");
     }
     out.text(kFileTail);

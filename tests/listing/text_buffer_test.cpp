@@ -10,11 +10,11 @@
 
 namespace {
 
-// The three printf fields, separated by bars: "%0*d", "%*d" and "%0*X".
+// The four printf fields, separated by bars: "%0*d", "%*d", "%-*d" and "%0*X".
 std::string printf_fields(long long value, int width) {
     char text[128];
-    std::snprintf(text, sizeof text, "%0*lld|%*lld|%0*llX", width, value, width, value, width,
-                  value & 0xFFFFFFFF);
+    std::snprintf(text, sizeof text, "%0*lld|%*lld|%-*lld|%0*llX", width, value, width, value,
+                  width, value, width, value & 0xFFFFFFFF);
     return text;
 }
 
@@ -26,10 +26,11 @@ TEST(TextBufferTest, FieldsMatchPrintf) {
             CapturedStream out;
             {
                 TextBuffer buffer(out.get());
-                buffer.decimal(value, width, true);
-                buffer.text("|");
-                buffer.decimal(value, width, false);
-                buffer.text("|");
+                for (const auto fill : {TextBuffer::Fill::kZeros, TextBuffer::Fill::kBlanksBefore,
+                                        TextBuffer::Fill::kBlanksAfter}) {
+                    buffer.decimal(value, width, fill);
+                    buffer.text("|");
+                }
                 buffer.hex(static_cast<uint32_t>(value), width);
             }
             EXPECT_EQ(out.text(), printf_fields(value, width));
