@@ -23,11 +23,12 @@ class ItemStorage {
         return new (allocate(sizeof(srcItem_t), alignof(srcItem_t))) srcItem_t;
     }
 
-    std::string_view copy(std::string_view text) {
+    ItemText copy(std::string_view text) {
         if (text.empty()) return {};
-        char* bytes = static_cast<char*>(allocate(text.size(), 1));
+        char* bytes = static_cast<char*>(allocate(text.size() + 1, 1));
         std::memcpy(bytes, text.data(), text.size());
-        return {bytes, text.size()};
+        bytes[text.size()] = '\0';
+        return ItemText(bytes);
     }
 
     void item_deleted() {

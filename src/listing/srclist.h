@@ -8,22 +8,40 @@
 
 #include "global.h"
 
-// Texts are the item's own copies, kept in storage that lives until the last item is deleted;
-// an empty text stands for an absent one.
+// An item's own copy of a text, ended by a NUL byte; null stands for an absent text. It is one
+// pointer wide so that the item made for every source line stays small.
+class ItemText {
+  public:
+    ItemText() = default;
+    explicit ItemText(const char* chars) : chars_(chars) {}
+
+    bool empty() const { return chars_ == nullptr || chars_[0] == '\0'; }
+    const char* c_str() const { return chars_ == nullptr ? "" : chars_; }
+    operator std::string_view() const { return c_str(); }
+
+  private:
+    const char* chars_ = nullptr;
+};
+
+inline bool operator==(ItemText text, std::string_view other) {
+    return std::string_view(text) == other;
+}
+
+// Texts are kept in storage that lives until the last item is deleted.
 struct srcItem_t {
-    std::string_view src_line;
+    ItemText src_line;
     int32_t src_line_num = 0;
     int32_t instr_addr = 0;
     int32_t line_type = 0;
     uint32_t instr_bits = 0;
-    std::string_view opCode;
+    ItemText opCode;
     uint8_t has_lab = 0;
-    std::string_view label;
-    std::string_view comment;
+    ItemText label;
+    ItemText comment;
     uint8_t instr_type = 0;
     uint16_t arg1 = 0;
     uint16_t arg2 = 0;
-    std::string_view err_msg;
+    ItemText err_msg;
     srcItem_t* next = nullptr;
 };
 

@@ -58,9 +58,10 @@ TEST_F(GrammarTest, EveryFormReachesItsHandlerOrReportsWithTheMnemonic) {
         const srcItem_t* item = items[4 + i];
         SCOPED_TRACE(rows[i].line);
         EXPECT_EQ(item->instr_addr, int(i));
-        EXPECT_EQ(item->line_type, rows[i].line_type) << item->err_msg;
+        EXPECT_EQ(item->line_type, rows[i].line_type) << item->err_msg.c_str();
         if (rows[i].message != nullptr) {
-            EXPECT_NE(item->err_msg.find(rows[i].message), std::string::npos) << item->err_msg;
+            EXPECT_NE(std::string_view(item->err_msg).find(rows[i].message), std::string::npos)
+                << item->err_msg.c_str();
         } else {
             EXPECT_EQ(item->instr_type, rows[i].instr_type);
             EXPECT_EQ(item->arg1, rows[i].arg1);
