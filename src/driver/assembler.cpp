@@ -2,6 +2,7 @@
 // the outputs that the error count allows.
 #include "driver/assembler.h"
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -105,6 +106,12 @@ void insert_start_up_code() {
                          Find_source_line_of_first_instruction(SrcList), a);
     if (starts_too_low) return;
     const int start_up_words = 2 * n + (2 * n < a ? 1 : 0);
+    // Every instruction line took its address, so without a taken address under the start-up
+    // words the walk of a possibly long list can be skipped.
+    if (std::none_of(codeAddrTaken, codeAddrTaken + start_up_words,
+                     [](bool taken) { return taken; })) {
+        return;
+    }
     for (const srcItem_t* item = SrcList->head; item != nullptr; item = item->next) {
         if (Is_instruction_line(item->line_type) && item->instr_addr < start_up_words) {
             report_driver_error(

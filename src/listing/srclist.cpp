@@ -31,8 +31,9 @@ class ItemStorage {
         return ItemText(bytes);
     }
 
-    void item_deleted() {
-        if (--living_ == 0) release();
+    void items_deleted(size_t count) {
+        living_ -= std::min(count, living_);
+        if (living_ == 0) release();
     }
 
     void release() {
@@ -105,7 +106,7 @@ void Delete_srcItem(srcItem_t* the_item) {
         std::fputs("Attempted to delete NULL srcItem_t", consolefp);
         return;
     }
-    storage.item_deleted();
+    storage.items_deleted(1);
 }
 
 void Add_srcItem_err_msg(srcItem_t* the_item, const char* the_mess) {
@@ -157,12 +158,11 @@ void Delete_srcList(srcList_t* the_list) {
         std::fputs("Attempted to delete NULL srcList_t", consolefp);
         return;
     }
-    srcItem_t* item = the_list->head;
-    while (item != nullptr) {
-        srcItem_t* next = item->next;
-        Delete_srcItem(item);
-        item = next;
-    }
+    // Deleting an item only gives back its share of the storage, so the items are counted
+    // and given back together.
+    size_t count = 0;
+    for (const srcItem_t* item = the_list->head; item != nullptr; item = item->next) count++;
+    storage.items_deleted(count);
     the_list->head = nullptr;
     the_list->tail = nullptr;
 }
