@@ -3,71 +3,137 @@
 #include "scan/reader.h"
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 
 #include "diag/diag.h"
 #include "driver/state.h"
 #include "global.h"
 
-std::string lexbuf;
+char lexbuf[kLexbufSize];
 int lexbufpos = 0;
 std::FILE* yyin = nullptr;
 
 namespace {
 
-constexpr int kTabWidth = 8;
+constexpr size_t kLineRead = kLineMax;  // bytes one line read takes at most
+constexpr size_t kReadAhead = 64 * 1024;
 
-// Fills lexbuf from the first code_end characters of rawLine: tabs expanded to the next
-// multiple of kTabWidth, letters outside double quotes upper-cased, a newline at the end.
-void prepare_line(size_t code_end) {
-    // Room for the longest expansion; the capacity stays for the next line.
-    lexbuf.resize(code_end * kTabWidth + 1);
-    char* const begin = &lexbuf[0];
-    char* out = begin;
+// The source is read in large blocks; lines are cut from them exactly as fgets with room for
+// kLineMax characters would cut them from the stream.
+// clang-format off
+// name                              start value  meaning
+char input[kReadAhead];              // -      bytes read ahead from input_stream
+size_t input_pos = 0;                // 0      index in input of the first byte not yet taken
+size_t input_end = 0;                // 0      index in input past the last byte read
+std::FILE* input_stream = nullptr;   // null   the stream the bytes in input came from
+// clang-format on
+
+// What preparing a line does with a byte of it.
+enum class ByteKind : unsigned char {
+    kCopy,     // copied as it is
+    kLower,    // a to z: upper-cased outside double quotes
+    kQuote,    // flips the quote state
+    kTab,      // expanded to spaces
+    kCodeEnd,  // ';', newline or NUL: the text for the scanner stops here
+};
+
+constexpr std::array<ByteKind, 256> make_byte_kinds() {
+    std::array<ByteKind, 256> kinds{};
+    for (int c = 'a'; c <= 'z'; ++c) kinds[static_cast<size_t>(c)] = ByteKind::kLower;
+    kinds['"'] = ByteKind::kQuote;
+    kinds['\t'] = ByteKind::kTab;
+    kinds[';'] = ByteKind::kCodeEnd;
+    kinds['\n'] = ByteKind::kCodeEnd;
+    kinds['\0'] = ByteKind::kCodeEnd;
+    return kinds;
+}
+constexpr std::array<ByteKind, 256> kByteKinds = make_byte_kinds();
+
+// Moves the bytes not yet taken to the front of input and reads more behind them. At the end
+// of the file, or after a read error, which counts as the end, nothing more arrives.
+void refill() {
+    const size_t kept = input_end - input_pos;
+    std::memmove(input, input + input_pos, kept);
+    input_pos = 0;
+    input_end = kept + std::fread(input + kept, 1, sizeof input - kept, yyin);
+}
+
+// Writes the code part of line (up to its first ';', newline or NUL, at most limit bytes)
+// into lexbuf: tabs expanded, letters outside double quotes upper-cased, then a newline.
+// Returns the length of the code part.
+size_t prepare_code(const char* line, size_t limit) {
+    char* out = lexbuf;
     bool inquote = false;
-    for (size_t i = 0; i < code_end; ++i) {
-        char c = rawLine[i];
-        if (c == '\t') {
-            const size_t column = static_cast<size_t>(out - begin);
-            const size_t spaces = kTabWidth - column % kTabWidth;
+    size_t i = 0;
+    for (; i < limit; ++i) {
+        const char c = line[i];
+        const ByteKind kind = kByteKinds[static_cast<unsigned char>(c)];
+        if (kind == ByteKind::kCopy) {
+            *out++ = c;
+        } else if (kind == ByteKind::kLower) {
+            *out++ = inquote ? c : static_cast<char>(c - 'a' + 'A');
+        } else if (kind == ByteKind::kQuote) {
+            inquote = !inquote;
+            *out++ = c;
+        } else if (kind == ByteKind::kTab) {
+            const size_t spaces = kTabWidth - static_cast<size_t>(out - lexbuf) % kTabWidth;
             std::memset(out, ' ', spaces);
             out += spaces;
-            continue;
+        } else {
+            break;
         }
-        if (c == '"') inquote = !inquote;
-        if (!inquote && c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-        *out++ = c;
     }
     *out++ = '\n';
-    lexbuf.resize(static_cast<size_t>(out - begin));
+    *out = '\0';
+    return i;
 }
 
 }  // namespace
 
 int getLine() {
-    // Read like fgets with room for kLineMax characters: the text ends at the first NUL byte,
-    // and a read error counts as the end of the file.
-    char text[kLineMax + 1];
-    if (std::fgets(text, sizeof text, yyin) == nullptr) return -1;
-    rawLine.assign(text);
-    if (rawLine.empty() || rawLine.back() != '\n') rawLine.push_back('\n');
-
-    // The first ';' starts the comment, inside double quotes too.
-    const size_t semicolon = rawLine.find(';');
-    const size_t code_end = std::min(semicolon, rawLine.size() - 1);
-    if (semicolon == std::string::npos) {
-        currComment.clear();
-    } else {
-        currComment.assign(rawLine, semicolon, rawLine.size() - 1 - semicolon);
+    if (input_stream != yyin) {
+        input_pos = input_end = 0;
+        input_stream = yyin;
     }
-    prepare_line(code_end);
+    if (input_end - input_pos < kLineRead) refill();
+    const char* const line = input + input_pos;
+    const size_t limit = std::min(input_end - input_pos, kLineRead);
+    if (limit == 0) return -1;
+
+    // Like fgets: the line runs to its first newline or to limit bytes, and its text ends at
+    // the first NUL byte.
+    const size_t code_end = prepare_code(line, limit);
+    size_t length = code_end;
+    size_t text_length = code_end;
+    if (code_end < limit && line[code_end] == '\n') {
+        length = text_length = code_end + 1;
+    } else if (code_end < limit) {
+        const void* newline = std::memchr(line + code_end, '\n', limit - code_end);
+        length = newline != nullptr
+                     ? static_cast<size_t>(static_cast<const char*>(newline) - line) + 1
+                     : limit;
+        const void* nul = std::memchr(line + code_end, '\0', length - code_end);
+        text_length =
+            nul != nullptr ? static_cast<size_t>(static_cast<const char*>(nul) - line) : length;
+    }
+    input_pos += length;
+
+    rawLine.assign(line, text_length);
+    if (text_length == 0 || line[text_length - 1] != '\n') rawLine.push_back('\n');
+    // The first ';' starts the comment, inside double quotes too; the newline is not part of it.
+    if (code_end < text_length && line[code_end] == ';') {
+        currComment.assign(rawLine, code_end, rawLine.size() - 1 - code_end);
+    } else {
+        currComment.clear();
+    }
     lexbufpos = 0;
     return 0;
 }
 
 int yygetc() {
-    if (static_cast<size_t>(lexbufpos) >= lexbuf.size() && getLine() == -1) return -1;
-    return static_cast<unsigned char>(lexbuf[static_cast<size_t>(lexbufpos++)]);
+    if (lexbuf[lexbufpos] == '\0' && getLine() == -1) return -1;
+    return static_cast<unsigned char>(lexbuf[lexbufpos++]);
 }
 
 int my_input(char* buf, int maxlen) {
@@ -76,9 +142,8 @@ int my_input(char* buf, int maxlen) {
     if (first == -1) return 0;
     buf[0] = static_cast<char>(first);
     // The rest of the line goes over in one copy rather than a call per character.
-    const size_t rest =
-        std::min(static_cast<size_t>(maxlen - 1), lexbuf.size() - static_cast<size_t>(lexbufpos));
-    std::memcpy(buf + 1, lexbuf.data() + lexbufpos, rest);
+    const size_t rest = std::min(static_cast<size_t>(maxlen - 1), std::strlen(lexbuf + lexbufpos));
+    std::memcpy(buf + 1, lexbuf + lexbufpos, rest);
     lexbufpos += static_cast<int>(rest);
     return static_cast<int>(rest) + 1;
 }
@@ -92,6 +157,7 @@ int yywrap() {
     srcLineNum = 1;
     currSeg = SEG_CODE;
     std::rewind(yyin);
+    input_pos = input_end = 0;  // what was read ahead is read again from the start
     return 0;
 }
 
@@ -103,7 +169,9 @@ int IsFilenameExtensionValid(const char* fname, const char* ext) {
 }
 
 void Reset_reader() {
-    lexbuf.clear();
+    lexbuf[0] = '\0';
     lexbufpos = 0;
     yyin = nullptr;
+    input_pos = input_end = 0;
+    input_stream = nullptr;
 }

@@ -1,13 +1,12 @@
-// Scanner: turns prepared lines into tokens by the longest match over one rule table, the
-// earlier rule winning a tie.
+// Scanner: turns prepared lines into tokens, reading them in place in the reader's lexbuf.
+// The longest match wins and the earlier rule wins a tie; the first character decides which
+// rules can match at all.
 #include "scan/tokens.h"
 
 // What the scanner builds on: the standard library and the line reader, its only input.
-#include <array>
+#include <algorithm>
 #include <climits>
-#include <cstdint>
 #include <string_view>
-#include <vector>
 
 #include "scan/reader.h"
 
@@ -15,110 +14,114 @@ YYSTYPE yylval;
 
 namespace {
 
-// The shapes of text a rule accepts. Letters are A to Z, hex letters A to F.
-enum class Pattern : unsigned char {
-    kText,             // the rule's text exactly
-    kTextAtLineStart,  // the rule's text, only at the beginning of a line
-    kSpaces,           // one or more spaces
-    kRegName,          // R _ letter {letter | digit}
-    kIndRegName,       // ( R _ letter {letter | digit} )
-    kRegDecimal,       // R digit {digit}
-    kRegHex,           // R hexletter {hexletter}
-    kIndRegDecimal,    // ( R digit {digit} )
-    kIndRegHex,        // ( R hexletter {hexletter} )
-    kString,           // " one or more characters but " and newline "
-    kSymbol,           // letter {letter | digit | _}
-    kHexNumber,        // 0 X hexdigit {hexdigit}
-    kDecimalNumber,    // digit {digit}
-    kAnyChar,          // any one character but a newline
-};
+// The rules, in priority order (an earlier rule wins a match of equal length):
+//   newline                                   EOL
+//   carriage return; one or more spaces       skipped
+//   .ORG .CSEG .DSEG .EQU .DEF                at the beginning of a line only
+//   .BYTE .DB                                 anywhere
+//   the mnemonics of kMnemonics               spelt exactly
+//   R _ letter {letter | digit}               REGNAME
+//   ( R _ letter {letter | digit} )           INDREGNAME
+//   R digit {digit}; R hexletter {hexletter}  REG
+//   ( R digit {digit} ); ( R hexletter {hexletter} )  INDREG
+//   " one or more characters but " and newline "     STRING
+//   letter {letter | digit | _}               SYMBOL
+//   0 X hexdigit {hexdigit}; digit {digit}    NUM
+//   : = ,                                     the character itself
+//   any other character but a newline         OTHERCHAR
+// Letters are A to Z, hex letters A to F.
 
 constexpr int kSkipped = -1;  // token of the rules whose text is dropped
 
-struct Rule {
-    Pattern pattern;
-    std::string_view text;  // for kText and kTextAtLineStart
+struct Directive {
+    std::string_view text;
+    int token;
+    bool at_line_start_only;
+};
+
+struct Mnemonic {
+    std::string_view text;
     int token;
 };
 
-// In priority order: the earlier rule wins a match of equal length.
 // clang-format off
-constexpr Rule kRules[] = {
-    // pattern                    text      token
-    {Pattern::kText,             "\n",     EOL},
-    {Pattern::kText,             "\r",     kSkipped},
-    {Pattern::kSpaces,           "",       kSkipped},
-    {Pattern::kTextAtLineStart,  ".ORG",   ORG},
-    {Pattern::kTextAtLineStart,  ".CSEG",  CSEG},
-    {Pattern::kTextAtLineStart,  ".DSEG",  DSEG},
-    {Pattern::kTextAtLineStart,  ".EQU",   EQU},
-    {Pattern::kTextAtLineStart,  ".DEF",   DEF},
-    {Pattern::kText,             ".BYTE",  BYTE},
-    {Pattern::kText,             ".DB",    DB},
-    {Pattern::kText,             "LSL",    LSL},
-    {Pattern::kText,             "LSR",    LSR},
-    {Pattern::kText,             "ROL",    ROL},
-    {Pattern::kText,             "ROR",    ROR},
-    {Pattern::kText,             "ASR",    ASR},
-    {Pattern::kText,             "PUSH",   PUSH},
-    {Pattern::kText,             "POP",    POP},
-    {Pattern::kText,             "WSP",    WSP},
-    {Pattern::kText,             "RSP",    RSP},
-    {Pattern::kText,             "BRN",    BRN},
-    {Pattern::kText,             "CALL",   CALL},
-    {Pattern::kText,             "BREQ",   BREQ},
-    {Pattern::kText,             "BRNE",   BRNE},
-    {Pattern::kText,             "BRCS",   BRCS},
-    {Pattern::kText,             "BRCC",   BRCC},
-    {Pattern::kText,             "CLC",    CLC},
-    {Pattern::kText,             "SEC",    SEC},
-    {Pattern::kText,             "RET",    RET},
-    {Pattern::kText,             "RETID",  RETID},
-    {Pattern::kText,             "RETIE",  RETIE},
-    {Pattern::kText,             "SEI",    SEI},
-    {Pattern::kText,             "CLI",    CLI},
-    {Pattern::kText,             "NOP",    NOP},
-    {Pattern::kText,             "AND",    AND},
-    {Pattern::kText,             "OR",     OR},
-    {Pattern::kText,             "EXOR",   EXOR},
-    {Pattern::kText,             "TEST",   TEST},
-    {Pattern::kText,             "ADD",    ADD},
-    {Pattern::kText,             "ADDC",   ADDC},
-    {Pattern::kText,             "SUB",    SUB},
-    {Pattern::kText,             "SUBC",   SUBC},
-    {Pattern::kText,             "CMP",    CMP},
-    {Pattern::kText,             "MOV",    MOV},
-    {Pattern::kText,             "LD",     LD},
-    {Pattern::kText,             "ST",     ST},
-    {Pattern::kText,             "IN",     IN},
-    {Pattern::kText,             "OUT",    OUT},
-    {Pattern::kRegName,          "",       REGNAME},
-    {Pattern::kIndRegName,       "",       INDREGNAME},
-    {Pattern::kRegDecimal,       "",       REG},
-    {Pattern::kRegHex,           "",       REG},
-    {Pattern::kIndRegDecimal,    "",       INDREG},
-    {Pattern::kIndRegHex,        "",       INDREG},
-    {Pattern::kString,           "",       STRING},
-    {Pattern::kSymbol,           "",       SYMBOL},
-    {Pattern::kHexNumber,        "",       NUM},
-    {Pattern::kDecimalNumber,    "",       NUM},
-    {Pattern::kText,             ":",      TOK_COLON},
-    {Pattern::kText,             "=",      TOK_EQUALS},
-    {Pattern::kText,             ",",      TOK_COMMA},
-    {Pattern::kAnyChar,          "",       OTHERCHAR},
+constexpr Directive kDirectives[] = {
+    // text     token  at_line_start_only
+    {".ORG",    ORG,   true},
+    {".CSEG",   CSEG,  true},
+    {".DSEG",   DSEG,  true},
+    {".EQU",    EQU,   true},
+    {".DEF",    DEF,   true},
+    {".BYTE",   BYTE,  false},
+    {".DB",     DB,    false},
+};
+
+constexpr Mnemonic kMnemonics[] = {
+    // text   token
+    {"LSL",   LSL},
+    {"LSR",   LSR},
+    {"ROL",   ROL},
+    {"ROR",   ROR},
+    {"ASR",   ASR},
+    {"PUSH",  PUSH},
+    {"POP",   POP},
+    {"WSP",   WSP},
+    {"RSP",   RSP},
+    {"BRN",   BRN},
+    {"CALL",  CALL},
+    {"BREQ",  BREQ},
+    {"BRNE",  BRNE},
+    {"BRCS",  BRCS},
+    {"BRCC",  BRCC},
+    {"CLC",   CLC},
+    {"SEC",   SEC},
+    {"RET",   RET},
+    {"RETID", RETID},
+    {"RETIE", RETIE},
+    {"SEI",   SEI},
+    {"CLI",   CLI},
+    {"NOP",   NOP},
+    {"AND",   AND},
+    {"OR",    OR},
+    {"EXOR",  EXOR},
+    {"TEST",  TEST},
+    {"ADD",   ADD},
+    {"ADDC",  ADDC},
+    {"SUB",   SUB},
+    {"SUBC",  SUBC},
+    {"CMP",   CMP},
+    {"MOV",   MOV},
+    {"LD",    LD},
+    {"ST",    ST},
+    {"IN",    IN},
+    {"OUT",   OUT},
 };
 // clang-format on
-constexpr size_t kRuleCount = sizeof kRules / sizeof kRules[0];
-static_assert(kRuleCount == 61, "one entry per scanner rule");
-static_assert(kRuleCount <= 256, "rule indexes are kept in bytes");
+static_assert(sizeof kMnemonics / sizeof kMnemonics[0] == 37, "one entry per mnemonic");
 
-// name                          start value  meaning
-std::string line;           // ""     the prepared line being scanned
-size_t pos = 0;             // 0      index in line of the next character to scan
+// No directive is a prefix of another, so at most one matches at a time and the table order
+// alone settles priority.
+constexpr bool directives_prefix_free() {
+    for (const Directive& a : kDirectives) {
+        for (const Directive& b : kDirectives) {
+            if (a.text != b.text && b.text.substr(0, a.text.size()) == a.text) return false;
+        }
+    }
+    return true;
+}
+static_assert(directives_prefix_free(), "a directive that is a prefix of another");
+
+// Longest mnemonic; longer words need no lookup.
+constexpr size_t longest_mnemonic() {
+    size_t longest = 0;
+    for (const Mnemonic& mnemonic : kMnemonics) longest = std::max(longest, mnemonic.text.size());
+    return longest;
+}
+constexpr size_t kLongestMnemonic = longest_mnemonic();
+
+// name                      start value  meaning
 bool at_line_start = true;  // true   beginning-of-line condition of the directives
 bool input_ended = false;   // false  yywrap has ended the input
-
-constexpr int kChunk = 512;  // room offered to my_input per call
 
 bool is_letter(char c) { return c >= 'A' && c <= 'Z'; }
 bool is_digit(char c) { return c >= '0' && c <= '9'; }
@@ -128,145 +131,29 @@ bool is_letter_or_digit(char c) { return is_letter(c) || is_digit(c); }
 bool is_symbol_char(char c) { return is_letter_or_digit(c) || c == '_'; }
 bool is_string_char(char c) { return c != '"' && c != '\n'; }
 
-// Number of characters from p on that satisfy accepts.
+// The first character from p on that accepts refuses. Every line ends in a newline, which
+// none of the predicates here accepts, so no bound is needed.
 template <class Predicate>
-size_t span(const char* p, const char* end, Predicate accepts) {
-    const char* q = p;
-    while (q < end && accepts(*q)) ++q;
-    return static_cast<size_t>(q - p);
+const char* skip(const char* p, Predicate accepts) {
+    while (accepts(*p)) ++p;
+    return p;
 }
 
-// Length of a register body after its R (name, decimal digits or hex letters); 0 if none.
-size_t register_body_length(Pattern pattern, const char* p, const char* end) {
-    switch (pattern) {
-        case Pattern::kRegName:
-        case Pattern::kIndRegName:
-            if (end - p < 2 || p[0] != '_' || !is_letter(p[1])) return 0;
-            return 2 + span(p + 2, end, is_letter_or_digit);
-        case Pattern::kRegDecimal:
-        case Pattern::kIndRegDecimal:
-            return span(p, end, is_digit);
-        default:
-            return span(p, end, is_hex_letter);
+// Whether the text at p begins with prefix; the NUL after a line stops the comparison.
+bool starts_with(const char* p, std::string_view prefix) {
+    for (const char c : prefix) {
+        if (*p++ != c) return false;
     }
+    return true;
 }
 
-// Length of the longest text at p that the rule accepts; 0 when it accepts none.
-size_t match_length(const Rule& rule, const char* p, const char* end) {
-    const size_t available = static_cast<size_t>(end - p);
-    switch (rule.pattern) {
-        case Pattern::kTextAtLineStart:
-            if (!at_line_start) return 0;
-            [[fallthrough]];
-        case Pattern::kText:
-            if (available < rule.text.size()) return 0;
-            for (size_t i = 0; i < rule.text.size(); ++i) {
-                if (p[i] != rule.text[i]) return 0;
-            }
-            return rule.text.size();
-        case Pattern::kSpaces:
-            return span(p, end, [](char c) { return c == ' '; });
-        case Pattern::kRegName:
-        case Pattern::kRegDecimal:
-        case Pattern::kRegHex: {
-            if (available < 2 || p[0] != 'R') return 0;
-            const size_t body = register_body_length(rule.pattern, p + 1, end);
-            return body == 0 ? 0 : 1 + body;
-        }
-        case Pattern::kIndRegName:
-        case Pattern::kIndRegDecimal:
-        case Pattern::kIndRegHex: {
-            if (available < 4 || p[0] != '(' || p[1] != 'R') return 0;
-            const size_t body = register_body_length(rule.pattern, p + 2, end);
-            if (body == 0 || 2 + body >= available || p[2 + body] != ')') return 0;
-            return 3 + body;
-        }
-        case Pattern::kString: {
-            if (available < 3 || p[0] != '"') return 0;
-            const size_t body = span(p + 1, end, is_string_char);
-            if (body == 0 || 1 + body >= available || p[1 + body] != '"') return 0;
-            return 2 + body;
-        }
-        case Pattern::kSymbol:
-            return is_letter(p[0]) ? 1 + span(p + 1, end, is_symbol_char) : 0;
-        case Pattern::kHexNumber: {
-            if (available < 3 || p[0] != '0' || p[1] != 'X') return 0;
-            const size_t digits = span(p + 2, end, is_hex_digit);
-            return digits == 0 ? 0 : 2 + digits;
-        }
-        case Pattern::kDecimalNumber:
-            return span(p, end, is_digit);
-        case Pattern::kAnyChar:
-            return p[0] != '\n' ? 1 : 0;
+// Whether every character of text satisfies accepts.
+template <class Predicate>
+bool all_of(std::string_view text, Predicate accepts) {
+    for (const char c : text) {
+        if (!accepts(c)) return false;
     }
-    return 0;
-}
-
-// Whether the rule can accept a text that begins with c.
-bool can_start_with(const Rule& rule, char c) {
-    switch (rule.pattern) {
-        case Pattern::kText:
-        case Pattern::kTextAtLineStart:
-            return c == rule.text[0];
-        case Pattern::kSpaces:
-            return c == ' ';
-        case Pattern::kRegName:
-        case Pattern::kRegDecimal:
-        case Pattern::kRegHex:
-            return c == 'R';
-        case Pattern::kIndRegName:
-        case Pattern::kIndRegDecimal:
-        case Pattern::kIndRegHex:
-            return c == '(';
-        case Pattern::kString:
-            return c == '"';
-        case Pattern::kSymbol:
-            return is_letter(c);
-        case Pattern::kHexNumber:
-            return c == '0';
-        case Pattern::kDecimalNumber:
-            return is_digit(c);
-        case Pattern::kAnyChar:
-            return c != '\n';
-    }
-    return false;
-}
-
-// Longest text the rule can accept, SIZE_MAX for no bound.
-size_t longest_possible_match(const Rule& rule) {
-    switch (rule.pattern) {
-        case Pattern::kText:
-        case Pattern::kTextAtLineStart:
-            return rule.text.size();
-        case Pattern::kAnyChar:
-            return 1;
-        default:
-            return SIZE_MAX;
-    }
-}
-
-struct Candidate {
-    unsigned char rule;  // index in kRules
-    size_t longest;      // longest_possible_match of the rule
-};
-using Candidates = std::vector<Candidate>;
-
-// For each first character, the rules that can match there, in priority order; this keeps
-// the work per token independent of the number of rules.
-const std::array<Candidates, 256>& rules_by_first_char() {
-    static const std::array<Candidates, 256> table = [] {
-        std::array<Candidates, 256> candidates;
-        for (size_t c = 0; c < candidates.size(); ++c) {
-            for (size_t r = 0; r < kRuleCount; ++r) {
-                if (can_start_with(kRules[r], static_cast<char>(c))) {
-                    candidates[c].push_back(
-                        {static_cast<unsigned char>(r), longest_possible_match(kRules[r])});
-                }
-            }
-        }
-        return candidates;
-    }();
-    return table;
+    return true;
 }
 
 // Value of a decimal or hexadecimal digit string; INT_MAX when it does not fit an int.
@@ -279,66 +166,138 @@ int digits_value(std::string_view digits, int base) {
     return static_cast<int>(value);
 }
 
-// Sets yylval for a token of the given pattern and text.
-void set_value(Pattern pattern, std::string_view text) {
-    yylval.val = 0;
-    yylval.str.clear();
-    switch (pattern) {
-        case Pattern::kRegName:
-        case Pattern::kString:
-        case Pattern::kSymbol:
-            yylval.str.assign(text);
-            break;
-        case Pattern::kIndRegName:
-            yylval.str.assign(text.substr(1, text.size() - 2));
-            break;
-        case Pattern::kRegDecimal:
-            yylval.val = digits_value(text.substr(1), 10);
-            break;
-        case Pattern::kRegHex:
-            yylval.val = digits_value(text.substr(1), 16);
-            break;
-        case Pattern::kIndRegDecimal:
-            yylval.val = digits_value(text.substr(2, text.size() - 3), 10);
-            break;
-        case Pattern::kIndRegHex:
-            yylval.val = digits_value(text.substr(2, text.size() - 3), 16);
-            break;
-        case Pattern::kHexNumber:
-            yylval.val = digits_value(text.substr(2), 16);
-            break;
-        case Pattern::kDecimalNumber:
-            yylval.val = digits_value(text, 10);
-            break;
-        case Pattern::kAnyChar:
-            yylval.val = static_cast<signed char>(text[0]);
-            break;
-        case Pattern::kText:
-        case Pattern::kTextAtLineStart:
-        case Pattern::kSpaces:
-            break;
+// What a register body after its R (or "(R") is: a name, decimal digits or hex letters.
+enum class RegisterBody { kNone, kName, kDecimal, kHex };
+
+RegisterBody register_body(std::string_view body) {
+    if (body.empty()) return RegisterBody::kNone;
+    if (body.size() >= 2 && body[0] == '_' && is_letter(body[1]) &&
+        all_of(body.substr(2), is_letter_or_digit)) {
+        return RegisterBody::kName;
     }
+    if (all_of(body, is_digit)) return RegisterBody::kDecimal;
+    if (all_of(body, is_hex_letter)) return RegisterBody::kHex;
+    return RegisterBody::kNone;
 }
 
-// Takes the next prepared line, whole, from my_input; false when the input has run dry.
-bool load_line() {
-    line.clear();
-    pos = 0;
-    char chunk[kChunk];
-    while (line.empty() || line.back() != '\n') {
-        const int count = my_input(chunk, kChunk);
-        if (count == 0) break;
-        line.append(chunk, static_cast<size_t>(count));
+// A word of symbol characters: a mnemonic, a register or register name, or a symbol. All of
+// these rules accept only symbol characters, so the whole word is the longest match and the
+// earliest rule that accepts all of it wins.
+int scan_word(std::string_view word) {
+    if (word.size() <= kLongestMnemonic) {
+        for (const Mnemonic& mnemonic : kMnemonics) {
+            if (mnemonic.text == word) return mnemonic.token;
+        }
     }
-    return !line.empty();
+    if (word[0] == 'R') {
+        const std::string_view body = word.substr(1);
+        switch (register_body(body)) {
+            case RegisterBody::kName:
+                yylval.str.assign(word);
+                return REGNAME;
+            case RegisterBody::kDecimal:
+                yylval.val = digits_value(body, 10);
+                return REG;
+            case RegisterBody::kHex:
+                yylval.val = digits_value(body, 16);
+                return REG;
+            case RegisterBody::kNone:
+                break;
+        }
+    }
+    yylval.str.assign(word);
+    return SYMBOL;
+}
+
+// "(R", a register body, ")": INDREGNAME or INDREG; otherwise the parenthesis alone.
+int scan_parenthesis(const char* p, size_t* length) {
+    if (p[1] == 'R') {
+        const char* closing = skip(p + 2, is_symbol_char);
+        if (*closing == ')') {
+            const std::string_view body(p + 2, static_cast<size_t>(closing - p - 2));
+            const RegisterBody kind = register_body(body);
+            if (kind != RegisterBody::kNone) {
+                *length = static_cast<size_t>(closing - p) + 1;
+                if (kind == RegisterBody::kName) {
+                    yylval.str.assign(p + 1, *length - 2);
+                    return INDREGNAME;
+                }
+                yylval.val = digits_value(body, kind == RegisterBody::kDecimal ? 10 : 16);
+                return INDREG;
+            }
+        }
+    }
+    yylval.val = '(';
+    return OTHERCHAR;
+}
+
+// Matches the text at p, sets its length and yylval, and returns its token (kSkipped for a
+// dropped text).
+int scan_token(const char* p, size_t* length) {
+    yylval.val = 0;
+    yylval.str.clear();
+    *length = 1;
+    const char c = *p;
+    if (is_letter(c)) {
+        *length = static_cast<size_t>(skip(p + 1, is_symbol_char) - p);
+        return scan_word(std::string_view(p, *length));
+    }
+    if (is_digit(c)) {
+        if (c == '0' && p[1] == 'X' && is_hex_digit(p[2])) {
+            *length = static_cast<size_t>(skip(p + 2, is_hex_digit) - p);
+            yylval.val = digits_value(std::string_view(p + 2, *length - 2), 16);
+        } else {
+            *length = static_cast<size_t>(skip(p, is_digit) - p);
+            yylval.val = digits_value(std::string_view(p, *length), 10);
+        }
+        return NUM;
+    }
+    switch (c) {
+        case '\n':
+            return EOL;
+        case '\r':
+            return kSkipped;
+        case ' ':
+            *length = static_cast<size_t>(skip(p, [](char s) { return s == ' '; }) - p);
+            return kSkipped;
+        case ':':
+            return TOK_COLON;
+        case '=':
+            return TOK_EQUALS;
+        case ',':
+            return TOK_COMMA;
+        case '(':
+            return scan_parenthesis(p, length);
+        case '"': {
+            const char* closing = skip(p + 1, is_string_char);
+            if (closing > p + 1 && *closing == '"') {
+                *length = static_cast<size_t>(closing - p) + 1;
+                yylval.str.assign(p, *length);
+                return STRING;
+            }
+            break;
+        }
+        case '.':
+            for (const Directive& directive : kDirectives) {
+                if ((at_line_start || !directive.at_line_start_only) &&
+                    starts_with(p, directive.text)) {
+                    *length = directive.text.size();
+                    return directive.token;
+                }
+            }
+            break;
+        default:
+            break;
+    }
+    yylval.val = static_cast<signed char>(c);
+    return OTHERCHAR;
 }
 
 }  // namespace
 
 int yylex() {
-    const std::array<Candidates, 256>& candidates = rules_by_first_char();
     while (!input_ended) {
-        if (pos == line.size() && !load_line()) {
+        if (lexbuf[lexbufpos] == '\0' && getLine() == -1) {
             if (yywrap() != 0) {
                 input_ended = true;
             } else {
@@ -346,27 +305,11 @@ int yylex() {
             }
             continue;
         }
-        const char* start = line.data() + pos;
-        const char* end = line.data() + line.size();
-        // Every character starts a match of at least one rule: a newline the first, any
-        // other the last.
-        size_t best = 0;
-        size_t best_length = 0;
-        for (const Candidate& candidate : candidates[static_cast<unsigned char>(*start)]) {
-            // A later rule wins only with a longer match.
-            if (candidate.longest <= best_length) continue;
-            const size_t length = match_length(kRules[candidate.rule], start, end);
-            if (length > best_length) {
-                best = candidate.rule;
-                best_length = length;
-            }
-        }
-        const Rule& rule = kRules[best];
-        pos += best_length;
-        at_line_start = rule.token == EOL;
-        if (rule.token == kSkipped) continue;
-        set_value(rule.pattern, std::string_view(start, best_length));
-        return rule.token;
+        size_t length = 0;
+        const int token = scan_token(lexbuf + lexbufpos, &length);
+        lexbufpos += static_cast<int>(length);
+        at_line_start = token == EOL;
+        if (token != kSkipped) return token;
     }
     yylval.val = 0;
     yylval.str.clear();
@@ -376,8 +319,6 @@ int yylex() {
 bool Scanner_input_ended() { return input_ended; }
 
 void Reset_scanner() {
-    line.clear();
-    pos = 0;
     at_line_start = true;
     input_ended = false;
     yylval.val = 0;
