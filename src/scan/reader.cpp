@@ -3,7 +3,6 @@
 #include "scan/reader.h"
 
 #include <algorithm>
-#include <array>
 #include <cstring>
 
 #include "diag/diag.h"
@@ -23,32 +22,12 @@ constexpr size_t kReadAhead = 64 * 1024;
 // kLineMax characters would cut them from the stream.
 // clang-format off
 // name                              start value  meaning
-char input[kReadAhead];              // -      bytes read ahead from input_stream
+char input[kReadAhead + 1];          // -      bytes read ahead from input_stream, and room
+                                     //        for a NUL behind the last
 size_t input_pos = 0;                // 0      index in input of the first byte not yet taken
 size_t input_end = 0;                // 0      index in input past the last byte read
 std::FILE* input_stream = nullptr;   // null   the stream the bytes in input came from
 // clang-format on
-
-// What preparing a line does with a byte of it.
-enum class ByteKind : unsigned char {
-    kCopy,     // copied as it is
-    kLower,    // a to z: upper-cased outside double quotes
-    kQuote,    // flips the quote state
-    kTab,      // expanded to spaces
-    kCodeEnd,  // ';', newline or NUL: the text for the scanner stops here
-};
-
-constexpr std::array<ByteKind, 256> make_byte_kinds() {
-    std::array<ByteKind, 256> kinds{};
-    for (int c = 'a'; c <= 'z'; ++c) kinds[static_cast<size_t>(c)] = ByteKind::kLower;
-    kinds['"'] = ByteKind::kQuote;
-    kinds['\t'] = ByteKind::kTab;
-    kinds[';'] = ByteKind::kCodeEnd;
-    kinds['\n'] = ByteKind::kCodeEnd;
-    kinds['\0'] = ByteKind::kCodeEnd;
-    return kinds;
-}
-constexpr std::array<ByteKind, 256> kByteKinds = make_byte_kinds();
 
 // Moves the bytes not yet taken to the front of input and reads more behind them. At the end
 // of the file, or after a read error, which counts as the end, nothing more arrives.
@@ -56,37 +35,48 @@ void refill() {
     const size_t kept = input_end - input_pos;
     std::memmove(input, input + input_pos, kept);
     input_pos = 0;
-    input_end = kept + std::fread(input + kept, 1, sizeof input - kept, yyin);
+    input_end = kept + std::fread(input + kept, 1, kReadAhead - kept, yyin);
 }
 
-// Writes the code part of line (up to its first ';', newline or NUL, at most limit bytes)
-// into lexbuf: tabs expanded, letters outside double quotes upper-cased, then a newline.
-// Returns the length of the code part.
-size_t prepare_code(const char* line, size_t limit) {
+// Copies n bytes from in to out, the letters a to z upper-cased.
+void copy_upper_case(char* out, const char* in, size_t n) {
+    for (size_t i = 0; i < n; ++i) {
+        const char c = in[i];
+        out[i] = c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+    }
+}
+
+// Writes the code part of line (up to its first ';', newline or NUL) into lexbuf: tabs
+// expanded, letters outside double quotes upper-cased, then a newline. Returns the length of
+// the code part. The caller puts a NUL where the line must end at the latest.
+size_t prepare_code(const char* line) {
     char* out = lexbuf;
     bool inquote = false;
-    size_t i = 0;
-    for (; i < limit; ++i) {
-        const char c = line[i];
-        const ByteKind kind = kByteKinds[static_cast<unsigned char>(c)];
-        if (kind == ByteKind::kCopy) {
-            *out++ = c;
-        } else if (kind == ByteKind::kLower) {
-            *out++ = inquote ? c : static_cast<char>(c - 'a' + 'A');
-        } else if (kind == ByteKind::kQuote) {
-            inquote = !inquote;
-            *out++ = c;
-        } else if (kind == ByteKind::kTab) {
+    const char* p = line;
+    for (;;) {
+        const size_t run = std::strcspn(p, "\t\";\n");
+        if (inquote) {
+            std::memcpy(out, p, run);
+        } else {
+            copy_upper_case(out, p, run);
+        }
+        out += run;
+        p += run;
+        if (*p == '\t') {
             const size_t spaces = kTabWidth - static_cast<size_t>(out - lexbuf) % kTabWidth;
             std::memset(out, ' ', spaces);
             out += spaces;
+        } else if (*p == '"') {
+            inquote = !inquote;
+            *out++ = '"';
         } else {
             break;
         }
+        ++p;
     }
     *out++ = '\n';
     *out = '\0';
-    return i;
+    return static_cast<size_t>(p - line);
 }
 
 }  // namespace
@@ -97,13 +87,16 @@ int getLine() {
         input_stream = yyin;
     }
     if (input_end - input_pos < kLineRead) refill();
-    const char* const line = input + input_pos;
+    char* const line = input + input_pos;
     const size_t limit = std::min(input_end - input_pos, kLineRead);
     if (limit == 0) return -1;
 
     // Like fgets: the line runs to its first newline or to limit bytes, and its text ends at
-    // the first NUL byte.
-    const size_t code_end = prepare_code(line, limit);
+    // the first NUL byte. A NUL put behind the limit for a moment bounds the preparation.
+    const char behind_limit = line[limit];
+    line[limit] = '\0';
+    const size_t code_end = prepare_code(line);
+    line[limit] = behind_limit;
     size_t length = code_end;
     size_t text_length = code_end;
     if (code_end < limit && line[code_end] == '\n') {
@@ -119,7 +112,8 @@ int getLine() {
     }
     input_pos += length;
 
-    rawLine.assign(line, text_length);
+    rawLine.clear();
+    rawLine.append(line, text_length);
     if (text_length == 0 || line[text_length - 1] != '\n') rawLine.push_back('\n');
     // The first ';' starts the comment, inside double quotes too; the newline is not part of it.
     if (code_end < text_length && line[code_end] == ';') {

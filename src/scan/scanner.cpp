@@ -5,7 +5,9 @@
 
 // What the scanner builds on: the standard library and the line reader, its only input.
 #include <algorithm>
+#include <array>
 #include <climits>
+#include <cstdint>
 #include <string_view>
 
 #include "scan/reader.h"
@@ -30,8 +32,6 @@ namespace {
 //   : = ,                                     the character itself
 //   any other character but a newline         OTHERCHAR
 // Letters are A to Z, hex letters A to F.
-
-constexpr int kSkipped = -1;  // token of the rules whose text is dropped
 
 struct Directive {
     std::string_view text;
@@ -118,17 +118,80 @@ constexpr size_t longest_mnemonic() {
     return longest;
 }
 constexpr size_t kLongestMnemonic = longest_mnemonic();
+static_assert(kLongestMnemonic <= sizeof(uint64_t), "a mnemonic packs into one key");
+
+// A word of at most eight characters as one number, its first character lowest.
+constexpr uint64_t pack_word(std::string_view word) {
+    uint64_t key = 0;
+    for (size_t i = 0; i < word.size(); ++i) {
+        key |= uint64_t{static_cast<unsigned char>(word[i])} << (8 * i);
+    }
+    return key;
+}
+
+// The mnemonics by packed key in an open-addressed table: slot 0 is free, any other value is
+// an index in kMnemonics plus one.
+constexpr size_t kMnemonicSlotBits = 7;
+constexpr size_t kMnemonicSlots = size_t{1} << kMnemonicSlotBits;
+
+constexpr size_t mnemonic_slot(uint64_t key) {
+    return static_cast<size_t>((key * 0x9E3779B97F4A7C15u) >> (64 - kMnemonicSlotBits));
+}
+
+constexpr std::array<unsigned char, kMnemonicSlots> make_mnemonic_slots() {
+    std::array<unsigned char, kMnemonicSlots> slots{};
+    for (size_t i = 0; i < sizeof kMnemonics / sizeof kMnemonics[0]; ++i) {
+        size_t slot = mnemonic_slot(pack_word(kMnemonics[i].text));
+        while (slots[slot] != 0) slot = (slot + 1) % kMnemonicSlots;
+        slots[slot] = static_cast<unsigned char>(i + 1);
+    }
+    return slots;
+}
+constexpr std::array<unsigned char, kMnemonicSlots> kMnemonicSlotTable = make_mnemonic_slots();
+
+// The token of the mnemonic spelt as word, or 0 when it is none.
+int mnemonic_token(std::string_view word) {
+    if (word.size() > kLongestMnemonic) return 0;
+    const uint64_t key = pack_word(word);
+    for (size_t slot = mnemonic_slot(key); kMnemonicSlotTable[slot] != 0;
+         slot = (slot + 1) % kMnemonicSlots) {
+        const Mnemonic& mnemonic = kMnemonics[kMnemonicSlotTable[slot] - 1];
+        if (mnemonic.text == word) return mnemonic.token;
+    }
+    return 0;
+}
 
 // name                      start value  meaning
 bool at_line_start = true;  // true   beginning-of-line condition of the directives
 bool input_ended = false;   // false  yywrap has ended the input
 
-bool is_letter(char c) { return c >= 'A' && c <= 'Z'; }
-bool is_digit(char c) { return c >= '0' && c <= '9'; }
-bool is_hex_letter(char c) { return c >= 'A' && c <= 'F'; }
-bool is_hex_digit(char c) { return is_digit(c) || is_hex_letter(c); }
-bool is_letter_or_digit(char c) { return is_letter(c) || is_digit(c); }
-bool is_symbol_char(char c) { return is_letter_or_digit(c) || c == '_'; }
+// Classes of the characters that start or continue a word or number.
+enum CharClass : unsigned char {
+    kLetter = 1,     // A to Z
+    kDigit = 2,      // 0 to 9
+    kHexLetter = 4,  // A to F
+    kUnderscore = 8,
+};
+
+constexpr std::array<unsigned char, 256> make_char_classes() {
+    std::array<unsigned char, 256> classes{};
+    for (int c = 'A'; c <= 'Z'; ++c) classes[static_cast<size_t>(c)] |= kLetter;
+    for (int c = 'A'; c <= 'F'; ++c) classes[static_cast<size_t>(c)] |= kHexLetter;
+    for (int c = '0'; c <= '9'; ++c) classes[static_cast<size_t>(c)] |= kDigit;
+    classes['_'] |= kUnderscore;
+    return classes;
+}
+constexpr std::array<unsigned char, 256> kCharClasses = make_char_classes();
+
+bool in_class(char c, unsigned classes) {
+    return (kCharClasses[static_cast<unsigned char>(c)] & classes) != 0;
+}
+bool is_letter(char c) { return in_class(c, kLetter); }
+bool is_digit(char c) { return in_class(c, kDigit); }
+bool is_hex_letter(char c) { return in_class(c, kHexLetter); }
+bool is_hex_digit(char c) { return in_class(c, kDigit | kHexLetter); }
+bool is_letter_or_digit(char c) { return in_class(c, kLetter | kDigit); }
+bool is_symbol_char(char c) { return in_class(c, kLetter | kDigit | kUnderscore); }
 bool is_string_char(char c) { return c != '"' && c != '\n'; }
 
 // The first character from p on that accepts refuses. Every line ends in a newline, which
@@ -184,16 +247,13 @@ RegisterBody register_body(std::string_view body) {
 // these rules accept only symbol characters, so the whole word is the longest match and the
 // earliest rule that accepts all of it wins.
 int scan_word(std::string_view word) {
-    if (word.size() <= kLongestMnemonic) {
-        for (const Mnemonic& mnemonic : kMnemonics) {
-            if (mnemonic.text == word) return mnemonic.token;
-        }
-    }
+    const int mnemonic = mnemonic_token(word);
+    if (mnemonic != 0) return mnemonic;
     if (word[0] == 'R') {
         const std::string_view body = word.substr(1);
         switch (register_body(body)) {
             case RegisterBody::kName:
-                yylval.str.assign(word);
+                yylval.str.append(word);
                 return REGNAME;
             case RegisterBody::kDecimal:
                 yylval.val = digits_value(body, 10);
@@ -205,7 +265,7 @@ int scan_word(std::string_view word) {
                 break;
         }
     }
-    yylval.str.assign(word);
+    yylval.str.append(word);
     return SYMBOL;
 }
 
@@ -231,8 +291,8 @@ int scan_parenthesis(const char* p, size_t* length) {
     return OTHERCHAR;
 }
 
-// Matches the text at p, sets its length and yylval, and returns its token (kSkipped for a
-// dropped text).
+// Matches the text at p, which is no blank and no carriage return (yylex skips those), sets its
+// length and yylval, and returns its token.
 int scan_token(const char* p, size_t* length) {
     yylval.val = 0;
     yylval.str.clear();
@@ -255,11 +315,6 @@ int scan_token(const char* p, size_t* length) {
     switch (c) {
         case '\n':
             return EOL;
-        case '\r':
-            return kSkipped;
-        case ' ':
-            *length = static_cast<size_t>(skip(p, [](char s) { return s == ' '; }) - p);
-            return kSkipped;
         case ':':
             return TOK_COLON;
         case '=':
@@ -279,7 +334,7 @@ int scan_token(const char* p, size_t* length) {
         }
         case '.':
             for (const Directive& directive : kDirectives) {
-                if ((at_line_start || !directive.at_line_start_only) &&
+                if (p[1] == directive.text[1] && (at_line_start || !directive.at_line_start_only) &&
                     starts_with(p, directive.text)) {
                     *length = directive.text.size();
                     return directive.token;
@@ -297,19 +352,30 @@ int scan_token(const char* p, size_t* length) {
 
 int yylex() {
     while (!input_ended) {
-        if (lexbuf[lexbufpos] == '\0' && getLine() == -1) {
-            if (yywrap() != 0) {
-                input_ended = true;
-            } else {
-                at_line_start = true;  // the second pass starts from line 1
+        const char* p = lexbuf + lexbufpos;
+        // Blanks and carriage returns are skipped; they end the beginning of the line.
+        if (*p == ' ' || *p == '\r') {
+            do {
+                ++p;
+            } while (*p == ' ' || *p == '\r');
+            at_line_start = false;
+            lexbufpos = static_cast<int>(p - lexbuf);
+        }
+        if (*p == '\0') {
+            if (getLine() == -1) {
+                if (yywrap() != 0) {
+                    input_ended = true;
+                } else {
+                    at_line_start = true;  // the second pass starts from line 1
+                }
             }
             continue;
         }
-        size_t length = 0;
-        const int token = scan_token(lexbuf + lexbufpos, &length);
+        size_t length = 1;
+        const int token = scan_token(p, &length);
         lexbufpos += static_cast<int>(length);
         at_line_start = token == EOL;
-        if (token != kSkipped) return token;
+        return token;
     }
     yylval.val = 0;
     yylval.str.clear();
