@@ -1,5 +1,6 @@
-// Source line reader: reads one physical line at a time, keeps it as read, splits off its
-// comment and prepares the rest for the scanner; restarts the source for the second pass.
+// Source line reader: cuts one physical line at a time from the source read in blocks, keeps
+// it as read, splits off its comment and prepares the rest for the scanner; restarts the source
+// for the second pass.
 #include "scan/reader.h"
 
 #include <algorithm>

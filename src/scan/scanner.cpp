@@ -1,6 +1,6 @@
 // Scanner: turns prepared lines into tokens, reading them in place in the reader's lexbuf.
-// The longest match wins and the earlier rule wins a tie; the first character decides which
-// rules can match at all.
+// The longest match wins and the earlier rule wins a tie; the first character of a token
+// decides which rules can match at all.
 #include "scan/tokens.h"
 
 // What the scanner builds on: the standard library and the line reader, its only input.
@@ -17,20 +17,20 @@ YYSTYPE yylval;
 namespace {
 
 // The rules, in priority order (an earlier rule wins a match of equal length):
-//   newline                                   EOL
-//   carriage return; one or more spaces       skipped
-//   .ORG .CSEG .DSEG .EQU .DEF                at the beginning of a line only
-//   .BYTE .DB                                 anywhere
-//   the mnemonics of kMnemonics               spelt exactly
-//   R _ letter {letter | digit}               REGNAME
-//   ( R _ letter {letter | digit} )           INDREGNAME
-//   R digit {digit}; R hexletter {hexletter}  REG
-//   ( R digit {digit} ); ( R hexletter {hexletter} )  INDREG
+//   newline                                          EOL
+//   carriage return; one or more spaces              skipped
+//   .ORG .CSEG .DSEG .EQU .DEF                       at the beginning of a line only
+//   .BYTE .DB                                        anywhere
+//   the mnemonics of kMnemonics                      spelt exactly
+//   R _ letter {letter | digit}                      REGNAME
+//   ( R _ letter {letter | digit} )                  INDREGNAME
+//   R digit {digit}; R hexletter {hexletter}         REG
+//   ( R digit {digit} ); ( R hexletter {hexletter} ) INDREG
 //   " one or more characters but " and newline "     STRING
-//   letter {letter | digit | _}               SYMBOL
-//   0 X hexdigit {hexdigit}; digit {digit}    NUM
-//   : = ,                                     the character itself
-//   any other character but a newline         OTHERCHAR
+//   letter {letter | digit | _}                      SYMBOL
+//   0 X hexdigit {hexdigit}; digit {digit}           NUM
+//   : = ,                                            the character itself
+//   any other character but a newline                OTHERCHAR
 // Letters are A to Z, hex letters A to F.
 
 struct Directive {
@@ -97,7 +97,8 @@ constexpr Mnemonic kMnemonics[] = {
     {"OUT",   OUT},
 };
 // clang-format on
-static_assert(sizeof kMnemonics / sizeof kMnemonics[0] == 37, "one entry per mnemonic");
+constexpr size_t kMnemonicCount = sizeof kMnemonics / sizeof kMnemonics[0];
+static_assert(kMnemonicCount == 37, "one entry per mnemonic");
 
 // No directive is a prefix of another, so at most one matches at a time and the table order
 // alone settles priority.
@@ -129,10 +130,11 @@ constexpr uint64_t pack_word(std::string_view word) {
     return key;
 }
 
-// The mnemonics by packed key in an open-addressed table: slot 0 is free, any other value is
+// The mnemonics by packed key in an open-addressed table: slot value 0 is free, any other is
 // an index in kMnemonics plus one.
 constexpr size_t kMnemonicSlotBits = 7;
 constexpr size_t kMnemonicSlots = size_t{1} << kMnemonicSlotBits;
+static_assert(kMnemonicCount < kMnemonicSlots / 2, "the mnemonic table stays sparse");
 
 constexpr size_t mnemonic_slot(uint64_t key) {
     return static_cast<size_t>((key * 0x9E3779B97F4A7C15u) >> (64 - kMnemonicSlotBits));
@@ -140,7 +142,7 @@ constexpr size_t mnemonic_slot(uint64_t key) {
 
 constexpr std::array<unsigned char, kMnemonicSlots> make_mnemonic_slots() {
     std::array<unsigned char, kMnemonicSlots> slots{};
-    for (size_t i = 0; i < sizeof kMnemonics / sizeof kMnemonics[0]; ++i) {
+    for (size_t i = 0; i < kMnemonicCount; ++i) {
         size_t slot = mnemonic_slot(pack_word(kMnemonics[i].text));
         while (slots[slot] != 0) slot = (slot + 1) % kMnemonicSlots;
         slots[slot] = static_cast<unsigned char>(i + 1);
@@ -161,11 +163,7 @@ int mnemonic_token(std::string_view word) {
     return 0;
 }
 
-// name                      start value  meaning
-bool at_line_start = true;  // true   beginning-of-line condition of the directives
-bool input_ended = false;   // false  yywrap has ended the input
-
-// Classes of the characters that start or continue a word or number.
+// Classes of the characters that make up words and numbers.
 enum CharClass : unsigned char {
     kLetter = 1,     // A to Z
     kDigit = 2,      // 0 to 9
@@ -193,6 +191,47 @@ bool is_hex_digit(char c) { return in_class(c, kDigit | kHexLetter); }
 bool is_letter_or_digit(char c) { return in_class(c, kLetter | kDigit); }
 bool is_symbol_char(char c) { return in_class(c, kLetter | kDigit | kUnderscore); }
 bool is_string_char(char c) { return c != '"' && c != '\n'; }
+bool is_blank(char c) { return c == ' ' || c == '\r'; }
+
+// What the first character of a token allows.
+enum class Start : unsigned char {
+    kOther,   // only OTHERCHAR
+    kLetter,  // a mnemonic, register, register name or symbol
+    kDigit,   // a number
+    kNewline,
+    kBlank,  // a space or carriage return, skipped
+    kColon,
+    kEquals,
+    kComma,
+    kParenthesis,  // an indirect register, or OTHERCHAR
+    kQuote,        // a string, or OTHERCHAR
+    kDot,          // a directive, or OTHERCHAR
+    kLineUsedUp,   // the NUL behind the line
+};
+
+constexpr std::array<Start, 256> make_starts() {
+    std::array<Start, 256> starts{};
+    for (int c = 'A'; c <= 'Z'; ++c) starts[static_cast<size_t>(c)] = Start::kLetter;
+    for (int c = '0'; c <= '9'; ++c) starts[static_cast<size_t>(c)] = Start::kDigit;
+    starts['\n'] = Start::kNewline;
+    starts[' '] = Start::kBlank;
+    starts['\r'] = Start::kBlank;
+    starts[':'] = Start::kColon;
+    starts['='] = Start::kEquals;
+    starts[','] = Start::kComma;
+    starts['('] = Start::kParenthesis;
+    starts['"'] = Start::kQuote;
+    starts['.'] = Start::kDot;
+    starts['\0'] = Start::kLineUsedUp;
+    return starts;
+}
+constexpr std::array<Start, 256> kStarts = make_starts();
+
+Start start_of(char c) { return kStarts[static_cast<unsigned char>(c)]; }
+
+// name                      start value  meaning
+bool at_line_start = true;  // true   beginning-of-line condition of the directives
+bool input_ended = false;   // false  yywrap has ended the input
 
 // The first character from p on that accepts refuses. Every line ends in a newline, which
 // none of the predicates here accepts, so no bound is needed.
@@ -246,7 +285,7 @@ RegisterBody register_body(std::string_view body) {
 // A word of symbol characters: a mnemonic, a register or register name, or a symbol. All of
 // these rules accept only symbol characters, so the whole word is the longest match and the
 // earliest rule that accepts all of it wins.
-int scan_word(std::string_view word) {
+int word_token(std::string_view word) {
     const int mnemonic = mnemonic_token(word);
     if (mnemonic != 0) return mnemonic;
     if (word[0] == 'R') {
@@ -269,116 +308,113 @@ int scan_word(std::string_view word) {
     return SYMBOL;
 }
 
-// "(R", a register body, ")": INDREGNAME or INDREG; otherwise the parenthesis alone.
-int scan_parenthesis(const char* p, size_t* length) {
-    if (p[1] == 'R') {
-        const char* closing = skip(p + 2, is_symbol_char);
-        if (*closing == ')') {
-            const std::string_view body(p + 2, static_cast<size_t>(closing - p - 2));
-            const RegisterBody kind = register_body(body);
-            if (kind != RegisterBody::kNone) {
-                *length = static_cast<size_t>(closing - p) + 1;
-                if (kind == RegisterBody::kName) {
-                    yylval.str.assign(p + 1, *length - 2);
-                    return INDREGNAME;
-                }
-                yylval.val = digits_value(body, kind == RegisterBody::kDecimal ? 10 : 16);
-                return INDREG;
+// The text at p is a token of the given start; sets end past it and yylval, and returns its
+// token.
+int token_at(Start start, const char* p, const char** end) {
+    *end = p + 1;
+    switch (start) {
+        case Start::kLetter:
+            *end = skip(p + 1, is_symbol_char);
+            return word_token(std::string_view(p, static_cast<size_t>(*end - p)));
+        case Start::kDigit:
+            if (p[0] == '0' && p[1] == 'X' && is_hex_digit(p[2])) {
+                *end = skip(p + 2, is_hex_digit);
+                yylval.val =
+                    digits_value(std::string_view(p + 2, static_cast<size_t>(*end - p - 2)), 16);
+            } else {
+                *end = skip(p, is_digit);
+                yylval.val = digits_value(std::string_view(p, static_cast<size_t>(*end - p)), 10);
             }
-        }
-    }
-    yylval.val = '(';
-    return OTHERCHAR;
-}
-
-// Matches the text at p, which is no blank and no carriage return (yylex skips those), sets its
-// length and yylval, and returns its token.
-int scan_token(const char* p, size_t* length) {
-    yylval.val = 0;
-    yylval.str.clear();
-    *length = 1;
-    const char c = *p;
-    if (is_letter(c)) {
-        *length = static_cast<size_t>(skip(p + 1, is_symbol_char) - p);
-        return scan_word(std::string_view(p, *length));
-    }
-    if (is_digit(c)) {
-        if (c == '0' && p[1] == 'X' && is_hex_digit(p[2])) {
-            *length = static_cast<size_t>(skip(p + 2, is_hex_digit) - p);
-            yylval.val = digits_value(std::string_view(p + 2, *length - 2), 16);
-        } else {
-            *length = static_cast<size_t>(skip(p, is_digit) - p);
-            yylval.val = digits_value(std::string_view(p, *length), 10);
-        }
-        return NUM;
-    }
-    switch (c) {
-        case '\n':
+            return NUM;
+        case Start::kNewline:
             return EOL;
-        case ':':
+        case Start::kColon:
             return TOK_COLON;
-        case '=':
+        case Start::kEquals:
             return TOK_EQUALS;
-        case ',':
+        case Start::kComma:
             return TOK_COMMA;
-        case '(':
-            return scan_parenthesis(p, length);
-        case '"': {
+        case Start::kParenthesis:
+            // "(R", a register body, ")"; what the body may hold is what follows an R alone.
+            if (p[1] == 'R') {
+                const char* closing = skip(p + 2, is_symbol_char);
+                const std::string_view body(p + 2, static_cast<size_t>(closing - p - 2));
+                const RegisterBody kind =
+                    *closing == ')' ? register_body(body) : RegisterBody::kNone;
+                if (kind != RegisterBody::kNone) {
+                    *end = closing + 1;
+                    if (kind == RegisterBody::kName) {
+                        yylval.str.append(p + 1, body.size() + 1);
+                        return INDREGNAME;
+                    }
+                    yylval.val = digits_value(body, kind == RegisterBody::kDecimal ? 10 : 16);
+                    return INDREG;
+                }
+            }
+            break;
+        case Start::kQuote: {
             const char* closing = skip(p + 1, is_string_char);
             if (closing > p + 1 && *closing == '"') {
-                *length = static_cast<size_t>(closing - p) + 1;
-                yylval.str.assign(p, *length);
+                *end = closing + 1;
+                yylval.str.append(p, static_cast<size_t>(*end - p));
                 return STRING;
             }
             break;
         }
-        case '.':
+        case Start::kDot:
             for (const Directive& directive : kDirectives) {
                 if (p[1] == directive.text[1] && (at_line_start || !directive.at_line_start_only) &&
                     starts_with(p, directive.text)) {
-                    *length = directive.text.size();
+                    *end = p + directive.text.size();
                     return directive.token;
                 }
             }
             break;
-        default:
+        case Start::kOther:
+        case Start::kBlank:
+        case Start::kLineUsedUp:
             break;
     }
-    yylval.val = static_cast<signed char>(c);
+    yylval.val = static_cast<signed char>(*p);
     return OTHERCHAR;
+}
+
+// Loads the next line when the current one is used up; at the end of the file lets yywrap
+// decide whether the second pass starts. False once the input has ended. Kept out of yylex,
+// which runs for every token, while this runs once a line.
+__attribute__((noinline)) bool next_line() {
+    if (getLine() == 0) return true;
+    if (yywrap() != 0) {
+        input_ended = true;
+        return false;
+    }
+    at_line_start = true;  // the second pass starts from line 1
+    return true;
 }
 
 }  // namespace
 
 int yylex() {
+    yylval.val = 0;
+    yylval.str.clear();
     while (!input_ended) {
         const char* p = lexbuf + lexbufpos;
-        // Blanks and carriage returns are skipped; they end the beginning of the line.
-        if (*p == ' ' || *p == '\r') {
-            do {
-                ++p;
-            } while (*p == ' ' || *p == '\r');
+        Start start = start_of(*p);
+        if (start == Start::kBlank) {
+            p = skip(p + 1, is_blank);
             at_line_start = false;
-            lexbufpos = static_cast<int>(p - lexbuf);
+            start = start_of(*p);
         }
-        if (*p == '\0') {
-            if (getLine() == -1) {
-                if (yywrap() != 0) {
-                    input_ended = true;
-                } else {
-                    at_line_start = true;  // the second pass starts from line 1
-                }
-            }
+        if (start == Start::kLineUsedUp) {
+            next_line();
             continue;
         }
-        size_t length = 1;
-        const int token = scan_token(p, &length);
-        lexbufpos += static_cast<int>(length);
+        const char* end = nullptr;
+        const int token = token_at(start, p, &end);
+        lexbufpos = static_cast<int>(end - lexbuf);
         at_line_start = token == EOL;
         return token;
     }
-    yylval.val = 0;
-    yylval.str.clear();
     return TOK_END;
 }
 
