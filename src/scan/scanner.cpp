@@ -34,7 +34,7 @@ namespace {
 // Letters are A to Z, hex letters A to F.
 
 struct Directive {
-    std::string_view text;
+    char text[6];  // held in place, so that trying a directive reads no other memory
     int token;
     bool at_line_start_only;
 };
@@ -105,7 +105,8 @@ static_assert(kMnemonicCount == 37, "one entry per mnemonic");
 constexpr bool directives_prefix_free() {
     for (const Directive& a : kDirectives) {
         for (const Directive& b : kDirectives) {
-            if (a.text != b.text && b.text.substr(0, a.text.size()) == a.text) return false;
+            const std::string_view shorter = a.text, longer = b.text;
+            if (shorter != longer && longer.substr(0, shorter.size()) == shorter) return false;
         }
     }
     return true;
@@ -241,12 +242,14 @@ const char* skip(const char* p, Predicate accepts) {
     return p;
 }
 
-// Whether the text at p begins with prefix; the NUL after a line stops the comparison.
-bool starts_with(const char* p, std::string_view prefix) {
-    for (const char c : prefix) {
-        if (*p++ != c) return false;
+// The length of the prefix at p that matches text up to its NUL, or 0 when it does not all
+// match; the NUL after a line stops the comparison.
+size_t prefix_length(const char* p, const char* text) {
+    size_t i = 0;
+    for (; text[i] != '\0'; ++i) {
+        if (p[i] != text[i]) return 0;
     }
-    return true;
+    return i;
 }
 
 // Whether every character of text satisfies accepts.
@@ -363,9 +366,10 @@ int token_at(Start start, const char* p, const char** end) {
         }
         case Start::kDot:
             for (const Directive& directive : kDirectives) {
-                if (p[1] == directive.text[1] && (at_line_start || !directive.at_line_start_only) &&
-                    starts_with(p, directive.text)) {
-                    *end = p + directive.text.size();
+                if (p[1] != directive.text[1]) continue;
+                const size_t length = prefix_length(p, directive.text);
+                if (length != 0 && (at_line_start || !directive.at_line_start_only)) {
+                    *end = p + length;
                     return directive.token;
                 }
             }
