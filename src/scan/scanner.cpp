@@ -384,16 +384,15 @@ int token_at(Start start, const char* p, const char** end) {
 }
 
 // Loads the next line when the current one is used up; at the end of the file lets yywrap
-// decide whether the second pass starts. False once the input has ended. Kept out of yylex,
-// which runs for every token, while this runs once a line.
-__attribute__((noinline)) bool next_line() {
-    if (getLine() == 0) return true;
+// decide whether the second pass starts or the input ends. Kept out of yylex, which runs for
+// every token, while this runs once a line.
+__attribute__((noinline)) void next_line() {
+    if (getLine() == 0) return;
     if (yywrap() != 0) {
         input_ended = true;
-        return false;
+    } else {
+        at_line_start = true;  // the second pass starts from line 1
     }
-    at_line_start = true;  // the second pass starts from line 1
-    return true;
 }
 
 }  // namespace
