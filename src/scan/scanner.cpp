@@ -1,13 +1,14 @@
-// Scanner: turns prepared lines into tokens by the longest match over one rule table, the
-// earlier rule winning a tie.
+// Scanner: turns prepared lines into tokens, reading them in place in the reader's lexbuf.
+// The longest match wins and the earlier rule wins a tie; the first character of a token
+// decides which rules can match at all.
 #include "scan/tokens.h"
 
 // What the scanner builds on: the standard library and the line reader, its only input.
+#include <algorithm>
 #include <array>
 #include <climits>
 #include <cstdint>
 #include <string_view>
-#include <vector>
 
 #include "scan/reader.h"
 
@@ -15,258 +16,249 @@ YYSTYPE yylval;
 
 namespace {
 
-// The shapes of text a rule accepts. Letters are A to Z, hex letters A to F.
-enum class Pattern : unsigned char {
-    kText,             // the rule's text exactly
-    kTextAtLineStart,  // the rule's text, only at the beginning of a line
-    kSpaces,           // one or more spaces
-    kRegName,          // R _ letter {letter | digit}
-    kIndRegName,       // ( R _ letter {letter | digit} )
-    kRegDecimal,       // R digit {digit}
-    kRegHex,           // R hexletter {hexletter}
-    kIndRegDecimal,    // ( R digit {digit} )
-    kIndRegHex,        // ( R hexletter {hexletter} )
-    kString,           // " one or more characters but " and newline "
-    kSymbol,           // letter {letter | digit | _}
-    kHexNumber,        // 0 X hexdigit {hexdigit}
-    kDecimalNumber,    // digit {digit}
-    kAnyChar,          // any one character but a newline
+// The rules, in priority order (an earlier rule wins a match of equal length):
+//   newline                                          EOL
+//   carriage return; one or more spaces              skipped
+//   .ORG .CSEG .DSEG .EQU .DEF                       at the beginning of a line only
+//   .BYTE .DB                                        anywhere
+//   the mnemonics of kMnemonics                      spelt exactly
+//   R _ letter {letter | digit}                      REGNAME
+//   ( R _ letter {letter | digit} )                  INDREGNAME
+//   R digit {digit}; R hexletter {hexletter}         REG
+//   ( R digit {digit} ); ( R hexletter {hexletter} ) INDREG
+//   " one or more characters but " and newline "     STRING
+//   letter {letter | digit | _}                      SYMBOL
+//   0 X hexdigit {hexdigit}; digit {digit}           NUM
+//   : = ,                                            the character itself
+//   any other character but a newline                OTHERCHAR
+// Letters are A to Z, hex letters A to F.
+
+struct Directive {
+    char text[6];  // held in place, so that trying a directive reads no other memory
+    int token;
+    bool at_line_start_only;
 };
 
-constexpr int kSkipped = -1;  // token of the rules whose text is dropped
-
-struct Rule {
-    Pattern pattern;
-    std::string_view text;  // for kText and kTextAtLineStart
+struct Mnemonic {
+    std::string_view text;
     int token;
 };
 
-// In priority order: the earlier rule wins a match of equal length.
 // clang-format off
-constexpr Rule kRules[] = {
-    // pattern                    text      token
-    {Pattern::kText,             "\n",     EOL},
-    {Pattern::kText,             "\r",     kSkipped},
-    {Pattern::kSpaces,           "",       kSkipped},
-    {Pattern::kTextAtLineStart,  ".ORG",   ORG},
-    {Pattern::kTextAtLineStart,  ".CSEG",  CSEG},
-    {Pattern::kTextAtLineStart,  ".DSEG",  DSEG},
-    {Pattern::kTextAtLineStart,  ".EQU",   EQU},
-    {Pattern::kTextAtLineStart,  ".DEF",   DEF},
-    {Pattern::kText,             ".BYTE",  BYTE},
-    {Pattern::kText,             ".DB",    DB},
-    {Pattern::kText,             "LSL",    LSL},
-    {Pattern::kText,             "LSR",    LSR},
-    {Pattern::kText,             "ROL",    ROL},
-    {Pattern::kText,             "ROR",    ROR},
-    {Pattern::kText,             "ASR",    ASR},
-    {Pattern::kText,             "PUSH",   PUSH},
-    {Pattern::kText,             "POP",    POP},
-    {Pattern::kText,             "WSP",    WSP},
-    {Pattern::kText,             "RSP",    RSP},
-    {Pattern::kText,             "BRN",    BRN},
-    {Pattern::kText,             "CALL",   CALL},
-    {Pattern::kText,             "BREQ",   BREQ},
-    {Pattern::kText,             "BRNE",   BRNE},
-    {Pattern::kText,             "BRCS",   BRCS},
-    {Pattern::kText,             "BRCC",   BRCC},
-    {Pattern::kText,             "CLC",    CLC},
-    {Pattern::kText,             "SEC",    SEC},
-    {Pattern::kText,             "RET",    RET},
-    {Pattern::kText,             "RETID",  RETID},
-    {Pattern::kText,             "RETIE",  RETIE},
-    {Pattern::kText,             "SEI",    SEI},
-    {Pattern::kText,             "CLI",    CLI},
-    {Pattern::kText,             "NOP",    NOP},
-    {Pattern::kText,             "AND",    AND},
-    {Pattern::kText,             "OR",     OR},
-    {Pattern::kText,             "EXOR",   EXOR},
-    {Pattern::kText,             "TEST",   TEST},
-    {Pattern::kText,             "ADD",    ADD},
-    {Pattern::kText,             "ADDC",   ADDC},
-    {Pattern::kText,             "SUB",    SUB},
-    {Pattern::kText,             "SUBC",   SUBC},
-    {Pattern::kText,             "CMP",    CMP},
-    {Pattern::kText,             "MOV",    MOV},
-    {Pattern::kText,             "LD",     LD},
-    {Pattern::kText,             "ST",     ST},
-    {Pattern::kText,             "IN",     IN},
-    {Pattern::kText,             "OUT",    OUT},
-    {Pattern::kRegName,          "",       REGNAME},
-    {Pattern::kIndRegName,       "",       INDREGNAME},
-    {Pattern::kRegDecimal,       "",       REG},
-    {Pattern::kRegHex,           "",       REG},
-    {Pattern::kIndRegDecimal,    "",       INDREG},
-    {Pattern::kIndRegHex,        "",       INDREG},
-    {Pattern::kString,           "",       STRING},
-    {Pattern::kSymbol,           "",       SYMBOL},
-    {Pattern::kHexNumber,        "",       NUM},
-    {Pattern::kDecimalNumber,    "",       NUM},
-    {Pattern::kText,             ":",      TOK_COLON},
-    {Pattern::kText,             "=",      TOK_EQUALS},
-    {Pattern::kText,             ",",      TOK_COMMA},
-    {Pattern::kAnyChar,          "",       OTHERCHAR},
+constexpr Directive kDirectives[] = {
+    // text     token  at_line_start_only
+    {".ORG",    ORG,   true},
+    {".CSEG",   CSEG,  true},
+    {".DSEG",   DSEG,  true},
+    {".EQU",    EQU,   true},
+    {".DEF",    DEF,   true},
+    {".BYTE",   BYTE,  false},
+    {".DB",     DB,    false},
+};
+
+constexpr Mnemonic kMnemonics[] = {
+    // text   token
+    {"LSL",   LSL},
+    {"LSR",   LSR},
+    {"ROL",   ROL},
+    {"ROR",   ROR},
+    {"ASR",   ASR},
+    {"PUSH",  PUSH},
+    {"POP",   POP},
+    {"WSP",   WSP},
+    {"RSP",   RSP},
+    {"BRN",   BRN},
+    {"CALL",  CALL},
+    {"BREQ",  BREQ},
+    {"BRNE",  BRNE},
+    {"BRCS",  BRCS},
+    {"BRCC",  BRCC},
+    {"CLC",   CLC},
+    {"SEC",   SEC},
+    {"RET",   RET},
+    {"RETID", RETID},
+    {"RETIE", RETIE},
+    {"SEI",   SEI},
+    {"CLI",   CLI},
+    {"NOP",   NOP},
+    {"AND",   AND},
+    {"OR",    OR},
+    {"EXOR",  EXOR},
+    {"TEST",  TEST},
+    {"ADD",   ADD},
+    {"ADDC",  ADDC},
+    {"SUB",   SUB},
+    {"SUBC",  SUBC},
+    {"CMP",   CMP},
+    {"MOV",   MOV},
+    {"LD",    LD},
+    {"ST",    ST},
+    {"IN",    IN},
+    {"OUT",   OUT},
 };
 // clang-format on
-constexpr size_t kRuleCount = sizeof kRules / sizeof kRules[0];
-static_assert(kRuleCount == 61, "one entry per scanner rule");
-static_assert(kRuleCount <= 256, "rule indexes are kept in bytes");
+constexpr size_t kMnemonicCount = sizeof kMnemonics / sizeof kMnemonics[0];
+static_assert(kMnemonicCount == 37, "one entry per mnemonic");
 
-// name                          start value  meaning
-std::string line;           // ""     the prepared line being scanned
-size_t pos = 0;             // 0      index in line of the next character to scan
-bool at_line_start = true;  // true   beginning-of-line condition of the directives
-bool input_ended = false;   // false  yywrap has ended the input
-
-constexpr int kChunk = 512;  // room offered to my_input per call
-
-bool is_letter(char c) { return c >= 'A' && c <= 'Z'; }
-bool is_digit(char c) { return c >= '0' && c <= '9'; }
-bool is_hex_letter(char c) { return c >= 'A' && c <= 'F'; }
-bool is_hex_digit(char c) { return is_digit(c) || is_hex_letter(c); }
-bool is_letter_or_digit(char c) { return is_letter(c) || is_digit(c); }
-bool is_symbol_char(char c) { return is_letter_or_digit(c) || c == '_'; }
-bool is_string_char(char c) { return c != '"' && c != '\n'; }
-
-// Number of characters from p on that satisfy accepts.
-template <class Predicate>
-size_t span(const char* p, const char* end, Predicate accepts) {
-    const char* q = p;
-    while (q < end && accepts(*q)) ++q;
-    return static_cast<size_t>(q - p);
-}
-
-// Length of a register body after its R (name, decimal digits or hex letters); 0 if none.
-size_t register_body_length(Pattern pattern, const char* p, const char* end) {
-    switch (pattern) {
-        case Pattern::kRegName:
-        case Pattern::kIndRegName:
-            if (end - p < 2 || p[0] != '_' || !is_letter(p[1])) return 0;
-            return 2 + span(p + 2, end, is_letter_or_digit);
-        case Pattern::kRegDecimal:
-        case Pattern::kIndRegDecimal:
-            return span(p, end, is_digit);
-        default:
-            return span(p, end, is_hex_letter);
+// No directive is a prefix of another, so at most one matches at a time and the table order
+// alone settles priority.
+constexpr bool directives_prefix_free() {
+    for (const Directive& a : kDirectives) {
+        for (const Directive& b : kDirectives) {
+            const std::string_view shorter = a.text, longer = b.text;
+            if (shorter != longer && longer.substr(0, shorter.size()) == shorter) return false;
+        }
     }
+    return true;
+}
+static_assert(directives_prefix_free(), "a directive that is a prefix of another");
+
+// Longest mnemonic; longer words need no lookup.
+constexpr size_t longest_mnemonic() {
+    size_t longest = 0;
+    for (const Mnemonic& mnemonic : kMnemonics) longest = std::max(longest, mnemonic.text.size());
+    return longest;
+}
+constexpr size_t kLongestMnemonic = longest_mnemonic();
+static_assert(kLongestMnemonic <= sizeof(uint64_t), "a mnemonic packs into one key");
+
+// A word of at most eight characters as one number, its first character lowest.
+constexpr uint64_t pack_word(std::string_view word) {
+    uint64_t key = 0;
+    for (size_t i = 0; i < word.size(); ++i) {
+        key |= uint64_t{static_cast<unsigned char>(word[i])} << (8 * i);
+    }
+    return key;
 }
 
-// Length of the longest text at p that the rule accepts; 0 when it accepts none.
-size_t match_length(const Rule& rule, const char* p, const char* end) {
-    const size_t available = static_cast<size_t>(end - p);
-    switch (rule.pattern) {
-        case Pattern::kTextAtLineStart:
-            if (!at_line_start) return 0;
-            [[fallthrough]];
-        case Pattern::kText:
-            if (available < rule.text.size()) return 0;
-            for (size_t i = 0; i < rule.text.size(); ++i) {
-                if (p[i] != rule.text[i]) return 0;
-            }
-            return rule.text.size();
-        case Pattern::kSpaces:
-            return span(p, end, [](char c) { return c == ' '; });
-        case Pattern::kRegName:
-        case Pattern::kRegDecimal:
-        case Pattern::kRegHex: {
-            if (available < 2 || p[0] != 'R') return 0;
-            const size_t body = register_body_length(rule.pattern, p + 1, end);
-            return body == 0 ? 0 : 1 + body;
-        }
-        case Pattern::kIndRegName:
-        case Pattern::kIndRegDecimal:
-        case Pattern::kIndRegHex: {
-            if (available < 4 || p[0] != '(' || p[1] != 'R') return 0;
-            const size_t body = register_body_length(rule.pattern, p + 2, end);
-            if (body == 0 || 2 + body >= available || p[2 + body] != ')') return 0;
-            return 3 + body;
-        }
-        case Pattern::kString: {
-            if (available < 3 || p[0] != '"') return 0;
-            const size_t body = span(p + 1, end, is_string_char);
-            if (body == 0 || 1 + body >= available || p[1 + body] != '"') return 0;
-            return 2 + body;
-        }
-        case Pattern::kSymbol:
-            return is_letter(p[0]) ? 1 + span(p + 1, end, is_symbol_char) : 0;
-        case Pattern::kHexNumber: {
-            if (available < 3 || p[0] != '0' || p[1] != 'X') return 0;
-            const size_t digits = span(p + 2, end, is_hex_digit);
-            return digits == 0 ? 0 : 2 + digits;
-        }
-        case Pattern::kDecimalNumber:
-            return span(p, end, is_digit);
-        case Pattern::kAnyChar:
-            return p[0] != '\n' ? 1 : 0;
+// The mnemonics by packed key in an open-addressed table: slot value 0 is free, any other is
+// an index in kMnemonics plus one.
+constexpr size_t kMnemonicSlotBits = 7;
+constexpr size_t kMnemonicSlots = size_t{1} << kMnemonicSlotBits;
+static_assert(kMnemonicCount < kMnemonicSlots / 2, "the mnemonic table stays sparse");
+
+constexpr size_t mnemonic_slot(uint64_t key) {
+    return static_cast<size_t>((key * 0x9E3779B97F4A7C15u) >> (64 - kMnemonicSlotBits));
+}
+
+constexpr std::array<unsigned char, kMnemonicSlots> make_mnemonic_slots() {
+    std::array<unsigned char, kMnemonicSlots> slots{};
+    for (size_t i = 0; i < kMnemonicCount; ++i) {
+        size_t slot = mnemonic_slot(pack_word(kMnemonics[i].text));
+        while (slots[slot] != 0) slot = (slot + 1) % kMnemonicSlots;
+        slots[slot] = static_cast<unsigned char>(i + 1);
+    }
+    return slots;
+}
+constexpr std::array<unsigned char, kMnemonicSlots> kMnemonicSlotTable = make_mnemonic_slots();
+
+// The token of the mnemonic spelt as word, or 0 when it is none.
+int mnemonic_token(std::string_view word) {
+    if (word.size() > kLongestMnemonic) return 0;
+    const uint64_t key = pack_word(word);
+    for (size_t slot = mnemonic_slot(key); kMnemonicSlotTable[slot] != 0;
+         slot = (slot + 1) % kMnemonicSlots) {
+        const Mnemonic& mnemonic = kMnemonics[kMnemonicSlotTable[slot] - 1];
+        if (mnemonic.text == word) return mnemonic.token;
     }
     return 0;
 }
 
-// Whether the rule can accept a text that begins with c.
-bool can_start_with(const Rule& rule, char c) {
-    switch (rule.pattern) {
-        case Pattern::kText:
-        case Pattern::kTextAtLineStart:
-            return c == rule.text[0];
-        case Pattern::kSpaces:
-            return c == ' ';
-        case Pattern::kRegName:
-        case Pattern::kRegDecimal:
-        case Pattern::kRegHex:
-            return c == 'R';
-        case Pattern::kIndRegName:
-        case Pattern::kIndRegDecimal:
-        case Pattern::kIndRegHex:
-            return c == '(';
-        case Pattern::kString:
-            return c == '"';
-        case Pattern::kSymbol:
-            return is_letter(c);
-        case Pattern::kHexNumber:
-            return c == '0';
-        case Pattern::kDecimalNumber:
-            return is_digit(c);
-        case Pattern::kAnyChar:
-            return c != '\n';
-    }
-    return false;
-}
-
-// Longest text the rule can accept, SIZE_MAX for no bound.
-size_t longest_possible_match(const Rule& rule) {
-    switch (rule.pattern) {
-        case Pattern::kText:
-        case Pattern::kTextAtLineStart:
-            return rule.text.size();
-        case Pattern::kAnyChar:
-            return 1;
-        default:
-            return SIZE_MAX;
-    }
-}
-
-struct Candidate {
-    unsigned char rule;  // index in kRules
-    size_t longest;      // longest_possible_match of the rule
+// Classes of the characters that make up words and numbers.
+enum CharClass : unsigned char {
+    kLetter = 1,     // A to Z
+    kDigit = 2,      // 0 to 9
+    kHexLetter = 4,  // A to F
+    kUnderscore = 8,
 };
-using Candidates = std::vector<Candidate>;
 
-// For each first character, the rules that can match there, in priority order; this keeps
-// the work per token independent of the number of rules.
-const std::array<Candidates, 256>& rules_by_first_char() {
-    static const std::array<Candidates, 256> table = [] {
-        std::array<Candidates, 256> candidates;
-        for (size_t c = 0; c < candidates.size(); ++c) {
-            for (size_t r = 0; r < kRuleCount; ++r) {
-                if (can_start_with(kRules[r], static_cast<char>(c))) {
-                    candidates[c].push_back(
-                        {static_cast<unsigned char>(r), longest_possible_match(kRules[r])});
-                }
-            }
-        }
-        return candidates;
-    }();
-    return table;
+constexpr std::array<unsigned char, 256> make_char_classes() {
+    std::array<unsigned char, 256> classes{};
+    for (int c = 'A'; c <= 'Z'; ++c) classes[static_cast<size_t>(c)] |= kLetter;
+    for (int c = 'A'; c <= 'F'; ++c) classes[static_cast<size_t>(c)] |= kHexLetter;
+    for (int c = '0'; c <= '9'; ++c) classes[static_cast<size_t>(c)] |= kDigit;
+    classes['_'] |= kUnderscore;
+    return classes;
+}
+constexpr std::array<unsigned char, 256> kCharClasses = make_char_classes();
+
+bool in_class(char c, unsigned classes) {
+    return (kCharClasses[static_cast<unsigned char>(c)] & classes) != 0;
+}
+bool is_letter(char c) { return in_class(c, kLetter); }
+bool is_digit(char c) { return in_class(c, kDigit); }
+bool is_hex_letter(char c) { return in_class(c, kHexLetter); }
+bool is_hex_digit(char c) { return in_class(c, kDigit | kHexLetter); }
+bool is_letter_or_digit(char c) { return in_class(c, kLetter | kDigit); }
+bool is_symbol_char(char c) { return in_class(c, kLetter | kDigit | kUnderscore); }
+bool is_string_char(char c) { return c != '"' && c != '\n'; }
+bool is_blank(char c) { return c == ' ' || c == '\r'; }
+
+// What the first character of a token allows.
+enum class Start : unsigned char {
+    kOther,   // only OTHERCHAR
+    kLetter,  // a mnemonic, register, register name or symbol
+    kDigit,   // a number
+    kNewline,
+    kBlank,  // a space or carriage return, skipped
+    kColon,
+    kEquals,
+    kComma,
+    kParenthesis,  // an indirect register, or OTHERCHAR
+    kQuote,        // a string, or OTHERCHAR
+    kDot,          // a directive, or OTHERCHAR
+    kLineUsedUp,   // the NUL behind the line
+};
+
+constexpr std::array<Start, 256> make_starts() {
+    std::array<Start, 256> starts{};
+    for (int c = 'A'; c <= 'Z'; ++c) starts[static_cast<size_t>(c)] = Start::kLetter;
+    for (int c = '0'; c <= '9'; ++c) starts[static_cast<size_t>(c)] = Start::kDigit;
+    starts['\n'] = Start::kNewline;
+    starts[' '] = Start::kBlank;
+    starts['\r'] = Start::kBlank;
+    starts[':'] = Start::kColon;
+    starts['='] = Start::kEquals;
+    starts[','] = Start::kComma;
+    starts['('] = Start::kParenthesis;
+    starts['"'] = Start::kQuote;
+    starts['.'] = Start::kDot;
+    starts['\0'] = Start::kLineUsedUp;
+    return starts;
+}
+constexpr std::array<Start, 256> kStarts = make_starts();
+
+Start start_of(char c) { return kStarts[static_cast<unsigned char>(c)]; }
+
+// name                      start value  meaning
+bool at_line_start = true;  // true   beginning-of-line condition of the directives
+bool input_ended = false;   // false  yywrap has ended the input
+
+// The first character from p on that accepts refuses. Every line ends in a newline, which
+// none of the predicates here accepts, so no bound is needed.
+template <class Predicate>
+const char* skip(const char* p, Predicate accepts) {
+    while (accepts(*p)) ++p;
+    return p;
+}
+
+// The length of the prefix at p that matches text up to its NUL, or 0 when it does not all
+// match; the NUL after a line stops the comparison.
+size_t prefix_length(const char* p, const char* text) {
+    size_t i = 0;
+    for (; text[i] != '\0'; ++i) {
+        if (p[i] != text[i]) return 0;
+    }
+    return i;
+}
+
+// Whether every character of text satisfies accepts.
+template <class Predicate>
+bool all_of(std::string_view text, Predicate accepts) {
+    for (const char c : text) {
+        if (!accepts(c)) return false;
+    }
+    return true;
 }
 
 // Value of a decimal or hexadecimal digit string; INT_MAX when it does not fit an int.
@@ -279,105 +271,159 @@ int digits_value(std::string_view digits, int base) {
     return static_cast<int>(value);
 }
 
-// Sets yylval for a token of the given pattern and text.
-void set_value(Pattern pattern, std::string_view text) {
-    yylval.val = 0;
-    yylval.str.clear();
-    switch (pattern) {
-        case Pattern::kRegName:
-        case Pattern::kString:
-        case Pattern::kSymbol:
-            yylval.str.assign(text);
-            break;
-        case Pattern::kIndRegName:
-            yylval.str.assign(text.substr(1, text.size() - 2));
-            break;
-        case Pattern::kRegDecimal:
-            yylval.val = digits_value(text.substr(1), 10);
-            break;
-        case Pattern::kRegHex:
-            yylval.val = digits_value(text.substr(1), 16);
-            break;
-        case Pattern::kIndRegDecimal:
-            yylval.val = digits_value(text.substr(2, text.size() - 3), 10);
-            break;
-        case Pattern::kIndRegHex:
-            yylval.val = digits_value(text.substr(2, text.size() - 3), 16);
-            break;
-        case Pattern::kHexNumber:
-            yylval.val = digits_value(text.substr(2), 16);
-            break;
-        case Pattern::kDecimalNumber:
-            yylval.val = digits_value(text, 10);
-            break;
-        case Pattern::kAnyChar:
-            yylval.val = static_cast<signed char>(text[0]);
-            break;
-        case Pattern::kText:
-        case Pattern::kTextAtLineStart:
-        case Pattern::kSpaces:
-            break;
+// What a register body after its R (or "(R") is: a name, decimal digits or hex letters.
+enum class RegisterBody { kNone, kName, kDecimal, kHex };
+
+RegisterBody register_body(std::string_view body) {
+    if (body.empty()) return RegisterBody::kNone;
+    if (body.size() >= 2 && body[0] == '_' && is_letter(body[1]) &&
+        all_of(body.substr(2), is_letter_or_digit)) {
+        return RegisterBody::kName;
     }
+    if (all_of(body, is_digit)) return RegisterBody::kDecimal;
+    if (all_of(body, is_hex_letter)) return RegisterBody::kHex;
+    return RegisterBody::kNone;
 }
 
-// Takes the next prepared line, whole, from my_input; false when the input has run dry.
-bool load_line() {
-    line.clear();
-    pos = 0;
-    char chunk[kChunk];
-    while (line.empty() || line.back() != '\n') {
-        const int count = my_input(chunk, kChunk);
-        if (count == 0) break;
-        line.append(chunk, static_cast<size_t>(count));
+// A word of symbol characters: a mnemonic, a register or register name, or a symbol. All of
+// these rules accept only symbol characters, so the whole word is the longest match and the
+// earliest rule that accepts all of it wins.
+int word_token(std::string_view word) {
+    const int mnemonic = mnemonic_token(word);
+    if (mnemonic != 0) return mnemonic;
+    if (word[0] == 'R') {
+        const std::string_view body = word.substr(1);
+        switch (register_body(body)) {
+            case RegisterBody::kName:
+                yylval.str.append(word);
+                return REGNAME;
+            case RegisterBody::kDecimal:
+                yylval.val = digits_value(body, 10);
+                return REG;
+            case RegisterBody::kHex:
+                yylval.val = digits_value(body, 16);
+                return REG;
+            case RegisterBody::kNone:
+                break;
+        }
     }
-    return !line.empty();
+    yylval.str.append(word);
+    return SYMBOL;
+}
+
+// The text at p is a token of the given start; sets end past it and yylval, and returns its
+// token.
+int token_at(Start start, const char* p, const char** end) {
+    *end = p + 1;
+    switch (start) {
+        case Start::kLetter:
+            *end = skip(p + 1, is_symbol_char);
+            return word_token(std::string_view(p, static_cast<size_t>(*end - p)));
+        case Start::kDigit:
+            if (p[0] == '0' && p[1] == 'X' && is_hex_digit(p[2])) {
+                *end = skip(p + 2, is_hex_digit);
+                yylval.val =
+                    digits_value(std::string_view(p + 2, static_cast<size_t>(*end - p - 2)), 16);
+            } else {
+                *end = skip(p, is_digit);
+                yylval.val = digits_value(std::string_view(p, static_cast<size_t>(*end - p)), 10);
+            }
+            return NUM;
+        case Start::kNewline:
+            return EOL;
+        case Start::kColon:
+            return TOK_COLON;
+        case Start::kEquals:
+            return TOK_EQUALS;
+        case Start::kComma:
+            return TOK_COMMA;
+        case Start::kParenthesis:
+            // "(R", a register body, ")"; what the body may hold is what follows an R alone.
+            if (p[1] == 'R') {
+                const char* closing = skip(p + 2, is_symbol_char);
+                const std::string_view body(p + 2, static_cast<size_t>(closing - p - 2));
+                const RegisterBody kind =
+                    *closing == ')' ? register_body(body) : RegisterBody::kNone;
+                if (kind != RegisterBody::kNone) {
+                    *end = closing + 1;
+                    if (kind == RegisterBody::kName) {
+                        yylval.str.append(p + 1, body.size() + 1);
+                        return INDREGNAME;
+                    }
+                    yylval.val = digits_value(body, kind == RegisterBody::kDecimal ? 10 : 16);
+                    return INDREG;
+                }
+            }
+            break;
+        case Start::kQuote: {
+            const char* closing = skip(p + 1, is_string_char);
+            if (closing > p + 1 && *closing == '"') {
+                *end = closing + 1;
+                yylval.str.append(p, static_cast<size_t>(*end - p));
+                return STRING;
+            }
+            break;
+        }
+        case Start::kDot:
+            for (const Directive& directive : kDirectives) {
+                if (p[1] != directive.text[1]) continue;
+                const size_t length = prefix_length(p, directive.text);
+                if (length != 0 && (at_line_start || !directive.at_line_start_only)) {
+                    *end = p + length;
+                    return directive.token;
+                }
+            }
+            break;
+        case Start::kOther:
+        case Start::kBlank:
+        case Start::kLineUsedUp:
+            break;
+    }
+    yylval.val = static_cast<signed char>(*p);
+    return OTHERCHAR;
+}
+
+// Loads the next line when the current one is used up; at the end of the file lets yywrap
+// decide whether the second pass starts or the input ends. Kept out of yylex, which runs for
+// every token, while this runs once a line.
+__attribute__((noinline)) void next_line() {
+    if (getLine() == 0) return;
+    if (yywrap() != 0) {
+        input_ended = true;
+    } else {
+        at_line_start = true;  // the second pass starts from line 1
+    }
 }
 
 }  // namespace
 
 int yylex() {
-    const std::array<Candidates, 256>& candidates = rules_by_first_char();
-    while (!input_ended) {
-        if (pos == line.size() && !load_line()) {
-            if (yywrap() != 0) {
-                input_ended = true;
-            } else {
-                at_line_start = true;  // the second pass starts from line 1
-            }
-            continue;
-        }
-        const char* start = line.data() + pos;
-        const char* end = line.data() + line.size();
-        // Every character starts a match of at least one rule: a newline the first, any
-        // other the last.
-        size_t best = 0;
-        size_t best_length = 0;
-        for (const Candidate& candidate : candidates[static_cast<unsigned char>(*start)]) {
-            // A later rule wins only with a longer match.
-            if (candidate.longest <= best_length) continue;
-            const size_t length = match_length(kRules[candidate.rule], start, end);
-            if (length > best_length) {
-                best = candidate.rule;
-                best_length = length;
-            }
-        }
-        const Rule& rule = kRules[best];
-        pos += best_length;
-        at_line_start = rule.token == EOL;
-        if (rule.token == kSkipped) continue;
-        set_value(rule.pattern, std::string_view(start, best_length));
-        return rule.token;
-    }
     yylval.val = 0;
     yylval.str.clear();
+    while (!input_ended) {
+        const char* p = lexbuf + lexbufpos;
+        Start start = start_of(*p);
+        if (start == Start::kBlank) {
+            p = skip(p + 1, is_blank);
+            at_line_start = false;
+            start = start_of(*p);
+        }
+        if (start == Start::kLineUsedUp) {
+            next_line();
+            continue;
+        }
+        const char* end = nullptr;
+        const int token = token_at(start, p, &end);
+        lexbufpos = static_cast<int>(end - lexbuf);
+        at_line_start = token == EOL;
+        return token;
+    }
     return TOK_END;
 }
 
 bool Scanner_input_ended() { return input_ended; }
 
 void Reset_scanner() {
-    line.clear();
-    pos = 0;
     at_line_start = true;
     input_ended = false;
     yylval.val = 0;

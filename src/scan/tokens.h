@@ -82,7 +82,7 @@ int yylex();
 /// True once yylex has reported the end of input after the second pass.
 bool Scanner_input_ended();
 
-/// Restores the scanner's buffer, position, beginning-of-line flag and end state.
+/// Restores the scanner's beginning-of-line flag, end state and yylval.
 void Reset_scanner();
 
 #endif  // TEVLIN_SCAN_TOKENS_H_

@@ -2,12 +2,16 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <string>
 #include <tuple>
+#include <vector>
 
 #include "diag/diag.h"
 #include "driver/state.h"
+#include "global.h"
 #include "scan/source_fixture.h"
+#include "support/capture.h"
 
 namespace {
 
@@ -36,6 +40,48 @@ TEST_F(ReaderTest, PreparesEachLine) {
         while (getLine() == 0) seen += "[" + rawLine + "|" + currComment + "|" + lexbuf + "]";
         EXPECT_EQ(seen, lines);
     }
+}
+
+// The reader takes the source in large blocks; the lines it cuts from them must be the ones
+// fgets with room for 255 characters cuts from the stream, wherever a block ends.
+TEST_F(ReaderTest, CutsLinesAsFgetsDoesAcrossBlocks) {
+    std::string source;
+    for (size_t n = 0; source.size() < 300000; ++n) {
+        const size_t length = (n * 37) % 600;  // over-long lines, and every length near 255
+        std::string line(length, static_cast<char>('a' + n % 26));
+        if (n % 7 == 0 && length > 3) line[length / 2] = '\0';
+        if (n % 5 == 0 && length > 3) line[length / 3] = ';';
+        if (n % 11 == 0) line += '\r';
+        source += line + "\n";
+    }
+    source += "last line without a newline";
+
+    std::vector<std::string> expected;
+    CapturedStream oracle;
+    std::fwrite(source.data(), 1, source.size(), oracle.get());
+    std::rewind(oracle.get());
+    char text[kLineMax + 1];
+    while (std::fgets(text, sizeof text, oracle.get()) != nullptr) {
+        const std::string line = text;
+        expected.push_back(line.empty() || line.back() != '\n' ? line + "\n" : line);
+    }
+
+    load(source);
+    std::vector<std::string> seen;
+    while (getLine() == 0) seen.push_back(rawLine);
+    ASSERT_EQ(seen.size(), expected.size());
+    for (size_t i = 0; i < seen.size(); ++i) ASSERT_EQ(seen[i], expected[i]) << "line " << i;
+
+    // A stream handed over in mid-read is read from its own start, not from the old read-ahead.
+    load("one\ntwo\n");
+    ASSERT_EQ(getLine(), 0);
+    CapturedStream other;
+    std::fputs("three\n", other.get());
+    std::rewind(other.get());
+    yyin = other.get();
+    ASSERT_EQ(getLine(), 0);
+    EXPECT_EQ(rawLine, "three\n");
+    EXPECT_EQ(getLine(), -1);
 }
 
 TEST_F(ReaderTest, EndOfFirstPassRestartsTheSourceAndEndOfSecondEndsIt) {

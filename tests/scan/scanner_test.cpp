@@ -2,6 +2,7 @@
 
 #include <map>
 #include <string>
+#include <vector>
 
 #include "driver/state.h"
 #include "scan/source_fixture.h"
@@ -63,6 +64,19 @@ TEST_F(ScannerTest, TokenSequences) {
             seen += (seen.empty() ? "" : " ") + describe(code);
         EXPECT_EQ(seen, tokens);
     }
+}
+
+TEST_F(ScannerTest, EachMnemonicGivesItsOwnToken) {
+    load(
+        "AND OR EXOR TEST ADD ADDC SUB SUBC CMP MOV LD ST IN OUT BRN CALL BREQ BRNE BRCS BRCC "
+        "LSL LSR ROL ROR ASR PUSH POP WSP RSP CLC SEC RET RETID RETIE SEI CLI NOP\n");
+    std::vector<int> expected;
+    for (int code = AND; code <= ST; ++code) expected.push_back(code);
+    for (int code = IN; code <= NOP; ++code) expected.push_back(code);
+    expected.push_back(EOL);
+    std::vector<int> seen;
+    for (int code = yylex(); code != TOK_END && P2 == 0; code = yylex()) seen.push_back(code);
+    EXPECT_EQ(seen, expected);
 }
 
 TEST_F(ScannerTest, ScansTheSourceTwiceThenEnds) {
