@@ -15,17 +15,18 @@ srcList_t* SrcList = nullptr;
 namespace {
 
 // Items and their texts are carved from large blocks instead of one allocation each: a run
-// makes an item per source line. The blocks go back when the last living item is deleted.
+// makes an item per source line. Items and texts fill blocks of their own, so that a walk
+// along the list reads items only. The blocks go back when the last living item is deleted.
 class ItemStorage {
   public:
     srcItem_t* new_item() {
         ++living_;
-        return new (allocate(sizeof(srcItem_t), alignof(srcItem_t))) srcItem_t;
+        return new (items_.allocate(sizeof(srcItem_t), alignof(srcItem_t), blocks_)) srcItem_t;
     }
 
     ItemText copy(std::string_view text) {
         if (text.empty()) return {};
-        char* bytes = static_cast<char*>(allocate(text.size() + 1, 1));
+        char* bytes = static_cast<char*>(texts_.allocate(text.size() + 1, 1, blocks_));
         std::memcpy(bytes, text.data(), text.size());
         bytes[text.size()] = '\0';
         return ItemText(bytes);
@@ -38,38 +39,41 @@ class ItemStorage {
 
     void release() {
         blocks_.clear();
-        room_ = 0;
+        items_ = Region();
+        texts_ = Region();
         living_ = 0;
     }
 
   private:
-    static constexpr size_t kBlockSize = size_t{1} << 18;
+    using Blocks = std::vector<std::unique_ptr<char[]>>;
 
-    void* allocate(size_t size, size_t align) {
-        const size_t padding = (align - reinterpret_cast<uintptr_t>(next_) % align) % align;
-        if (padding + size > room_) {
-            // A text too long for a block gets a block of its own.
-            const size_t block_size = std::max(size, kBlockSize);
-            blocks_.emplace_back(new char[block_size]);
-            next_ = blocks_.back().get();
-            room_ = block_size;
-            return take(size);
+    // The unused end of the block that one kind of allocation is filling.
+    struct Region {
+        static constexpr size_t kBlockSize = size_t{1} << 18;
+
+        void* allocate(size_t size, size_t align, Blocks& blocks) {
+            size_t padding = (align - reinterpret_cast<uintptr_t>(next) % align) % align;
+            if (padding + size > room) {
+                // A text too long for a block gets a block of its own.
+                const size_t block_size = std::max(size, kBlockSize);
+                blocks.emplace_back(new char[block_size]);
+                next = blocks.back().get();
+                room = block_size;
+                padding = 0;
+            }
+            char* const bytes = next + padding;
+            next = bytes + size;
+            room -= padding + size;
+            return bytes;
         }
-        next_ += padding;
-        room_ -= padding;
-        return take(size);
-    }
 
-    void* take(size_t size) {
-        char* const bytes = next_;
-        next_ += size;
-        room_ -= size;
-        return bytes;
-    }
+        char* next = nullptr;
+        size_t room = 0;
+    };
 
-    std::vector<std::unique_ptr<char[]>> blocks_;
-    char* next_ = nullptr;
-    size_t room_ = 0;
+    Blocks blocks_;
+    Region items_;
+    Region texts_;
     size_t living_ = 0;
 };
 

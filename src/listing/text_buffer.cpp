@@ -16,12 +16,9 @@ char* digits(uint64_t value, unsigned base, char* end) {
     return end;
 }
 
-// Room for the digits of any value, its sign and the widest field.
-constexpr int kFieldRoom = 32;
-
 // Puts fill in front of the text from first to end until it is width long (at most the room).
 char* fill_to(char* first, char* end, int width, char fill) {
-    const int limit = std::min(width, kFieldRoom - 1);
+    const int limit = std::min(width, static_cast<int>(TextBuffer::kFieldRoom) - 1);
     while (end - first < limit) *--first = fill;
     return first;
 }
@@ -37,25 +34,30 @@ void TextBuffer::padded(std::string_view text, int width, bool left_aligned) {
 void TextBuffer::decimal(int64_t value, int width, Fill fill) {
     const uint64_t magnitude =
         value < 0 ? uint64_t{0} - static_cast<uint64_t>(value) : static_cast<uint64_t>(value);
-    char buffer[kFieldRoom];
-    char* const end = buffer + sizeof buffer;
+    char buffer[2 * kFieldRoom] = {};
+    char* const end = buffer + kFieldRoom;
     char* first = digits(magnitude, 10, end);
     if (fill == Fill::kZeros) first = fill_to(first, end, value < 0 ? width - 1 : width, '0');
     if (value < 0) *--first = '-';
     if (fill == Fill::kBlanksBefore) first = fill_to(first, end, width, ' ');
-    const std::string_view number(first, static_cast<size_t>(end - first));
-    if (fill == Fill::kBlanksAfter) {
-        padded(number, width, true);
-    } else {
-        text(number);
-    }
+    const size_t length = static_cast<size_t>(end - first);
+    put_field(first, length);
+    if (fill == Fill::kBlanksAfter) pad(length, width);
 }
 
 void TextBuffer::hex(uint32_t value, int width) {
-    char buffer[kFieldRoom];
-    char* const end = buffer + sizeof buffer;
+    char buffer[2 * kFieldRoom] = {};
+    char* const end = buffer + kFieldRoom;
     char* const first = fill_to(digits(value, 16, end), end, width, '0');
-    text(std::string_view(first, static_cast<size_t>(end - first)));
+    put_field(first, static_cast<size_t>(end - first));
+}
+
+// A field is copied as a whole block of kFieldRoom bytes, which compiles to a few moves
+// where a copy of its exact length would call the library; only its length counts.
+void TextBuffer::put_field(const char* first, size_t length) {
+    if (kSize - used_ < kFieldRoom) flush();
+    std::memcpy(bytes_ + used_, first, kFieldRoom);
+    used_ += length;
 }
 
 void TextBuffer::flush() {

@@ -12,6 +12,8 @@ class TextBuffer {
   public:
     // How a number narrower than its field is filled out, as printf's "%0*d", "%*d", "%-*d".
     enum class Fill { kZeros, kBlanksBefore, kBlanksAfter };
+    // Room for the digits of any number, its sign and the widest field.
+    static constexpr size_t kFieldRoom = 32;
 
     explicit TextBuffer(std::FILE* file) : file_(file) {}
     ~TextBuffer() { flush(); }
@@ -41,6 +43,7 @@ class TextBuffer {
     static constexpr size_t kSize = size_t{1} << 16;
 
     void write_through(std::string_view text);
+    void put_field(const char* first, size_t length);
     void pad(size_t used, int width);
 
     std::FILE* file_;
