@@ -21,7 +21,7 @@ class ItemStorage {
   public:
     srcItem_t* new_item() {
         ++living_;
-        return new (items_.allocate(sizeof(srcItem_t), alignof(srcItem_t), blocks_)) srcItem_t;
+        return new (items_.allocate(sizeof(srcItem_t), kCacheLine, blocks_)) srcItem_t;
     }
 
     ItemText copy(std::string_view text) {
@@ -46,6 +46,8 @@ class ItemStorage {
 
   private:
     using Blocks = std::vector<std::unique_ptr<char[]>>;
+
+    static constexpr size_t kCacheLine = 64;  // each item starts a line of its own
 
     // The unused end of the block that one kind of allocation is filling.
     struct Region {

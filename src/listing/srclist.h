@@ -27,7 +27,9 @@ inline bool operator==(ItemText text, std::string_view other) {
     return std::string_view(text) == other;
 }
 
-// Texts are kept in storage that lives until the last item is deleted.
+// Texts are kept in storage that lives until the last item is deleted. The small fields
+// stand together so that an item fills one 64-byte cache line: the outputs walk a list of
+// one item per source line several times.
 struct srcItem_t {
     ItemText src_line;
     int32_t src_line_num = 0;
@@ -35,15 +37,15 @@ struct srcItem_t {
     int32_t line_type = 0;
     uint32_t instr_bits = 0;
     ItemText opCode;
-    uint8_t has_lab = 0;
-    ItemText label;
     ItemText comment;
-    uint8_t instr_type = 0;
-    uint16_t arg1 = 0;
-    uint16_t arg2 = 0;
     ItemText err_msg;
     srcItem_t* next = nullptr;
+    uint16_t arg1 = 0;
+    uint16_t arg2 = 0;
+    uint8_t has_lab = 0;
+    uint8_t instr_type = 0;
 };
+static_assert(sizeof(void*) != 8 || sizeof(srcItem_t) == 64, "an item fills one cache line");
 
 struct srcList_t {
     srcItem_t* head = nullptr;
