@@ -2,17 +2,47 @@
 #include "listing/text_buffer.h"
 
 #include <algorithm>
+#include <array>
 
 namespace {
 
-// Writes the digits of value in base, most significant first, ending at end; returns the
+// Writes the hexadecimal digits of value, most significant first, ending at end; returns the
 // first digit.
-char* digits(uint64_t value, unsigned base, char* end) {
+char* hex_digits(uint32_t value, char* end) {
     constexpr char kDigits[] = "0123456789ABCDEF";
     do {
-        *--end = kDigits[value % base];
-        value /= base;
+        *--end = kDigits[value % 16];
+        value /= 16;
     } while (value != 0);
+    return end;
+}
+
+// "00" to "99": decimal digits go two at a time, halving the divisions of a number.
+constexpr std::array<char, 200> kDigitPairs = [] {
+    std::array<char, 200> pairs{};
+    for (size_t i = 0; i < 100; i++) {
+        pairs[2 * i] = static_cast<char>('0' + i / 10);
+        pairs[2 * i + 1] = static_cast<char>('0' + i % 10);
+    }
+    return pairs;
+}();
+
+// As hex_digits, in decimal.
+char* decimal_digits(uint64_t value, char* end) {
+    while (value >= 100) {
+        const size_t pair = 2 * static_cast<size_t>(value % 100);
+        value /= 100;
+        end -= 2;
+        end[0] = kDigitPairs[pair];
+        end[1] = kDigitPairs[pair + 1];
+    }
+    if (value >= 10) {
+        end -= 2;
+        end[0] = kDigitPairs[2 * value];
+        end[1] = kDigitPairs[2 * value + 1];
+        return end;
+    }
+    *--end = static_cast<char>('0' + value);
     return end;
 }
 
@@ -36,7 +66,7 @@ void TextBuffer::decimal(int64_t value, int width, Fill fill) {
         value < 0 ? uint64_t{0} - static_cast<uint64_t>(value) : static_cast<uint64_t>(value);
     char buffer[2 * kFieldRoom] = {};
     char* const end = buffer + kFieldRoom;
-    char* first = digits(magnitude, 10, end);
+    char* first = decimal_digits(magnitude, end);
     if (fill == Fill::kZeros) first = fill_to(first, end, value < 0 ? width - 1 : width, '0');
     if (value < 0) *--first = '-';
     if (fill == Fill::kBlanksBefore) first = fill_to(first, end, width, ' ');
@@ -48,7 +78,7 @@ void TextBuffer::decimal(int64_t value, int width, Fill fill) {
 void TextBuffer::hex(uint32_t value, int width) {
     char buffer[2 * kFieldRoom] = {};
     char* const end = buffer + kFieldRoom;
-    char* const first = fill_to(digits(value, 16, end), end, width, '0');
+    char* const first = fill_to(hex_digits(value, end), end, width, '0');
     put_field(first, static_cast<size_t>(end - first));
 }
 
