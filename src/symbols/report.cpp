@@ -89,6 +89,18 @@ void print_section(const std::vector<const sym_t*>& entries, const ReportSection
     if (entries.empty()) out.text(section.none_used);
 }
 
+// Calls visit with the section number and the entry for every entry of a reported kind.
+template <class Visit>
+void for_each_entry_in_section(const symtab_t& table, Visit visit) {
+    for (const auto& block : table.blocks) {
+        for (const sym_t& entry : block) {
+            for (size_t i = 0; i < kSectionCount; i++) {
+                if (entry.type == kSections[i].kind) visit(i, entry);
+            }
+        }
+    }
+}
+
 }  // namespace
 
 void Print_symbol_table(const symtab_t* symTab, std::FILE* file) {
@@ -99,15 +111,16 @@ void Print_symbol_table(const symtab_t* symTab, std::FILE* file) {
     Print_symTable_header(file);
     std::fputs("\n\n", file);
     // The table keeps its entries in the order added: one walk in that order sorts them into
-    // their sections, and each section is then put into name order on its own.
+    // their sections, and each section is then put into name order on its own. The sections
+    // are counted first, so that each list is made once at its size.
+    std::array<size_t, kSectionCount> sizes{};
+    for_each_entry_in_section(*symTab,
+                              [&sizes](size_t section, const sym_t&) { sizes[section]++; });
     std::array<std::vector<const sym_t*>, kSectionCount> by_section;
-    for (const auto& block : symTab->blocks) {
-        for (const sym_t& entry : block) {
-            for (size_t i = 0; i < kSectionCount; i++) {
-                if (entry.type == kSections[i].kind) by_section[i].push_back(&entry);
-            }
-        }
-    }
+    for (size_t i = 0; i < kSectionCount; i++) by_section[i].reserve(sizes[i]);
+    for_each_entry_in_section(*symTab, [&by_section](size_t section, const sym_t& entry) {
+        by_section[section].push_back(&entry);
+    });
     TextBuffer out(file);
     for (size_t i = 0; i < kSectionCount; i++) {
         Sort_symbols_by_name(&by_section[i]);
