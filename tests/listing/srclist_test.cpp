@@ -38,6 +38,26 @@ TEST(SrclistTest, InsertionMakesTheItemThatPosition) {
     Reset_all_state();
 }
 
+// A comment that ends the line shares the line's copy; any other is copied on its own.
+TEST(SrclistTest, ItemsKeepTheirTextsWithoutTheLineEnd) {
+    Reset_all_state();
+    // clang-format off
+    const struct { const char* line; const char* comment; const char* kept_line; } rows[] = {
+        {"ADD R1,R2 ; sum\n", "; sum",   "ADD R1,R2 ; sum"},
+        {"NOP ;x\r\n",        ";x\r",    "NOP ;x\r"},
+        {"NOP\n",             "; other", "NOP"},
+        {"; sum",             "; sum",   "; sum"},
+    };
+    // clang-format on
+    for (const auto& row : rows) {
+        srcItem_t* it = Create_srcItem(row.line, 1, 0, LINE_BLANK, "MOV", 0, row.comment, 0, 0, 0);
+        EXPECT_EQ(it->src_line, row.kept_line);
+        EXPECT_EQ(it->comment, row.comment);
+        EXPECT_EQ(it->opCode, "MOV");
+        Delete_srcItem(it);
+    }
+}
+
 TEST(SrclistTest, FirstInstructionAndImageSkipOtherItems) {
     Reset_all_state();
     SrcList = Create_srcList();
