@@ -87,13 +87,13 @@ const sym_t* find_entry(const symtab_t* symTab, const std::string& name) {
     return index == symTab->count ? nullptr : &entry_at(*symTab, index);
 }
 
-// Doubles the index, before one more entry would fill more than three quarters of it. The tag
-// in each slot is the upper half of the hash, which also gave its slot, so no name is hashed
-// again.
+// Makes the index four times larger, before one more entry would fill more than three quarters
+// of it: fewer rounds of growth fill less fresh memory. The tag in each slot is the upper half
+// of the hash, which also gave its slot, so no name is hashed again.
 void make_room_for_one_more(symtab_t* symTab) {
     const size_t size = symTab->slots.size();
     if ((symTab->count + 1) * 4 <= size * 3) return;
-    std::vector<uint64_t> grown(size == 0 ? kFirstSlotCount : size * 2, 0);
+    std::vector<uint64_t> grown(size == 0 ? kFirstSlotCount : size * 4, 0);
     const size_t mask = grown.size() - 1;
     for (const uint64_t held : symTab->slots) {
         if (held == 0) continue;
