@@ -108,12 +108,13 @@ void print_item(const srcItem_t& item, TextBuffer& out) {
     }
 }
 
-// "%6s  " and the instruction's address and word, as the debug file shows them.
+// "%6s  ": the mnemonic column that opens every line of the debug file.
 void debug_columns(const srcItem_t& item, TextBuffer& out) {
     out.padded(item.opCode, 6, false);
     out.text("  ");
 }
 
+// "0x%03X  0x%05X\n": the address and word that close every line of the debug file.
 void debug_address_and_word(const srcItem_t& item, TextBuffer& out) {
     out.text("0x");
     out.hex(as_hex(item.instr_addr), 3);
