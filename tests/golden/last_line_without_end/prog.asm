@@ -1,0 +1,2 @@
+START: LD R1, 0x20
+       BRN START
