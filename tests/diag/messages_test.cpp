@@ -147,6 +147,15 @@ TEST(Messages, OperandDirectiveAndPlacementChecks) {
         {"BRN 1024\n", error_line(1, 1, range)},
         {".EQU FAR = 1024\nBRN FAR\n", error_line(1, 2, range)},
         {"NOP\n.ORG 0\nNOP\n", error_line(1, 3, "Overlapping code at address 0x000")},
+        // Several faults on one line come in a fixed order.
+        {".ORG 0x20\nNOP\n.ORG 0x20\n.DSEG\nADD R40, 300\n",
+         error_line(1, 5, "Instructions must be specified in code segment") +
+             error_line(2, 5, "Overlapping code at address 0x020") +
+             error_line(3, 5, register_range) +
+             error_line(4, 5, "Register value greate than 255 (truncation occurs)")},
+        {".ORG 1023\nNOP\n.DSEG\nBREQ 1024\n",
+         error_line(1, 4, "Instructions must be specified in code segment") +
+             error_line(2, 4, range) + error_line(3, 4, range)},
         {".CSEG 1\n", error_line(1, 1, "CSEG directive must not have arguments!")},
         {".DSEG 1\n", error_line(1, 1, "CSEG directive must not have arguments!")},
         {".ORG 1024\n", error_line(1, 1, range) + error_line(2, 1, range)},

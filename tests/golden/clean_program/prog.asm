@@ -4,6 +4,9 @@
 .equ LAST = 1023
 .DEF R_CNT = r17
 .def R_TMP = R5
+.DEF R_NINE = r9
+.DEF R_TEN = r10
+.EQU LIMIT = 1024
 .DSEG
 .ORG 0x10
 BUF:	.BYTE 4

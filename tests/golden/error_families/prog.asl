@@ -47,7 +47,7 @@ C5:  Raw line from source code.
 (0014)                            || VALS: MOV R1, 0x1FF
             **ERROR #11:  line# (0014) => Register value greate than 255 (truncation occurs) 
 
-(0015)                            ||      ADD R40, R33
+(0015)                            ||      ADD R40, R33 ; %s%n is text
             **ERROR #12:  line# (0015) => First register must be in range [0,31] 
             **ERROR #13:  line# (0015) => Second register must be in range [0,31] 
 

@@ -15,7 +15,9 @@ C5:  Raw line from source code.
 
 
 (0001)  CS-0x000  0x38120  0x000  || START: LD R1, 0x20
-(0002)  CS-0x001  0x08000         ||        BRN START
+(0002)                       1022  || .ORG 1022
+(0003)  CS-0x3FE  0x08000         ||        BRN START
+(0004)  CS-0x3FF  0x3A120         ||        ST R1, 0x20
 
 
 
@@ -34,7 +36,7 @@ C4+: source code line number of where symbol is referenced
 
 -- Labels
 ------------------------------------------------------------ 
-START          0x000   (0001)  ||  0002 
+START          0x000   (0001)  ||  0003 
 
 
 -- Directives: .BYTE
