@@ -18,8 +18,7 @@ srcItem_t* directive_item(int address, int line_type, unsigned int size = 0, int
 }
 
 void define_name(const std::string& name, int kind, int value) {
-    if (Add_sym_to_symTable(Symbol_Table, name, kind, value, srcLineNum, SYM_DEFINED, currSeg) ==
-        0) {
+    if (Add_sym_to_symTable(Symbol_Table, name, kind, value, srcLineNum) == 0) {
         perrMsg(Format_message("Multiple definitions for label: %s", name.c_str()).c_str());
     }
 }

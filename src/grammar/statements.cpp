@@ -9,8 +9,7 @@
 namespace {
 
 void define_label(int kind, int value) {
-    if (Add_sym_to_symTable(Symbol_Table, current_sym, kind, value, srcLineNum, SYM_DEFINED,
-                            currSeg) == 0) {
+    if (Add_sym_to_symTable(Symbol_Table, current_sym, kind, value, srcLineNum) == 0) {
         perrMsg(Format_message("Multiple definitions for label: %s", current_sym.c_str()).c_str());
     }
 }

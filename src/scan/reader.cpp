@@ -125,23 +125,6 @@ int getLine() {
     return 0;
 }
 
-int yygetc() {
-    if (lexbuf[lexbufpos] == '\0' && getLine() == -1) return -1;
-    return static_cast<unsigned char>(lexbuf[lexbufpos++]);
-}
-
-int my_input(char* buf, int maxlen) {
-    if (maxlen <= 0) return 0;
-    const int first = yygetc();
-    if (first == -1) return 0;
-    buf[0] = static_cast<char>(first);
-    // The rest of the line goes over in one copy rather than a call per character.
-    const size_t rest = std::min(static_cast<size_t>(maxlen - 1), std::strlen(lexbuf + lexbufpos));
-    std::memcpy(buf + 1, lexbuf + lexbufpos, rest);
-    lexbufpos += static_cast<int>(rest);
-    return static_cast<int>(rest) + 1;
-}
-
 int yywrap() {
     if (P2 != 0) return 1;
     Free_errMsg_buf();
