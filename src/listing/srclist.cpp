@@ -7,7 +7,6 @@
 #include <new>
 #include <vector>
 
-
 srcList_t* SrcList = nullptr;
 
 namespace {

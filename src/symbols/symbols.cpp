@@ -4,7 +4,6 @@
 #include <algorithm>
 #include <cstring>
 
-
 symtab_t* Symbol_Table = nullptr;
 
 namespace {
@@ -135,8 +134,7 @@ struct KeyLess {
 
 symtab_t* Create_symTable() { return new symtab_t; }
 
-int Add_sym_to_symTable(symtab_t* symTab, const std::string& name, int type, int val,
-                        int lineNum) {
+int Add_sym_to_symTable(symtab_t* symTab, const std::string& name, int type, int val, int lineNum) {
     make_room_for_one_more(symTab);
     const uint64_t hash = hash_name(name);
     const size_t slot = find_slot(*symTab, name, hash);

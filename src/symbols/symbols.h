@@ -35,8 +35,7 @@ extern symtab_t* Symbol_Table;  // null  the run's table, created by the driver
 symtab_t* Create_symTable();
 /// Adds the definition of a new name and returns 1; returns 0 and changes nothing when the
 /// name exists.
-int Add_sym_to_symTable(symtab_t* symTab, const std::string& name, int type, int val,
-                        int lineNum);
+int Add_sym_to_symTable(symtab_t* symTab, const std::string& name, int type, int val, int lineNum);
 /// Appends lineNum to the references of name; nothing when name is absent.
 void Add_xref_to_symTab(symtab_t* symTab, const std::string& name, int lineNum);
 
