@@ -118,6 +118,15 @@ int main(int argc, char** argv) {
             line = locate_line(source, line_start);
             line_loaded = true;
             previous_end = 0;
+            // The reader keeps the line as read, up to a NUL; any other text means that it cut
+            // the line elsewhere and the positions below would be wrong.
+            const std::string located = source.substr(line_start, line.length);
+            const std::string text = located.substr(0, located.find('\0'));
+            if (rawLine.compare(0, text.size(), text) != 0) {
+                std::fprintf(stderr, "%s: the reader's line %zu is not where it was expected\n",
+                             argv[1], line_number);
+                return 1;
+            }
         }
         // The scanner skips blanks before a token, and only spaces and carriage returns.
         int start = previous_end;
