@@ -64,8 +64,7 @@ void Empty_line_done() {
         srcLineNum++;
         return;
     }
-    tmpItem = Create_srcItem(rawLine.c_str(), srcLineNum, -1, LINE_BLANK, nullptr, 0,
-                             currComment.c_str(), 0, 0, 0);
+    tmpItem = Create_srcItem(rawLine.c_str(), srcLineNum, -1, LINE_BLANK, nullptr, 0, 0);
     complete_line(NonInstrLineAccounting);
 }
 
@@ -75,8 +74,7 @@ void Label_line_done() {
         srcLineNum++;
         return;
     }
-    tmpItem = Create_srcItem(rawLine.c_str(), srcLineNum, csegAddr, LINE_LABEL, nullptr, 0,
-                             currComment.c_str(), 0, 0, 0);
+    tmpItem = Create_srcItem(rawLine.c_str(), srcLineNum, csegAddr, LINE_LABEL, nullptr, 0, 0);
     Set_srcItem_has_lab(tmpItem);
     complete_line(NonInstrLineAccounting);
 }

@@ -78,8 +78,7 @@ std::string_view view_or_empty(const char* text) {
 }  // namespace
 
 srcItem_t* Create_srcItem(const char* src_buf, int srcline_num, int instr_addr, int line_type,
-                          const char* opCode, unsigned int instr_bits, const char* comment,
-                          int instr_type, int arg1, int arg2) {
+                          const char* opCode, unsigned int instr_bits, int arg1) {
     srcItem_t* the_item = storage.new_item();
     std::string_view line = view_or_empty(src_buf);
     if (!line.empty() && line.back() == '\n') line.remove_suffix(1);
@@ -89,16 +88,7 @@ srcItem_t* Create_srcItem(const char* src_buf, int srcline_num, int instr_addr, 
     the_item->line_type = line_type;
     the_item->opCode = storage.copy(view_or_empty(opCode));
     the_item->instr_bits = instr_bits;
-    // A comment is usually the end of the line's own text, whose copy then serves for both.
-    const std::string_view comment_text = view_or_empty(comment);
-    const bool ends_line = !comment_text.empty() && line.size() >= comment_text.size() &&
-                           line.substr(line.size() - comment_text.size()) == comment_text;
-    the_item->comment =
-        ends_line ? ItemText(the_item->src_line.c_str() + line.size() - comment_text.size())
-                  : storage.copy(comment_text);
-    the_item->instr_type = static_cast<uint8_t>(instr_type);
     the_item->arg1 = static_cast<uint16_t>(arg1);
-    the_item->arg2 = static_cast<uint16_t>(arg2);
     return the_item;
 }
 

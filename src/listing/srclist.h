@@ -37,15 +37,12 @@ struct srcItem_t {
     int32_t line_type = 0;
     uint32_t instr_bits = 0;
     ItemText opCode;
-    ItemText comment;
     ItemText err_msg;
     srcItem_t* next = nullptr;
-    uint16_t arg1 = 0;
-    uint16_t arg2 = 0;
+    uint16_t arg1 = 0;  // the operand of a start-up instruction
     uint8_t has_lab = 0;
-    uint8_t instr_type = 0;
 };
-static_assert(sizeof(void*) != 8 || sizeof(srcItem_t) == 64, "an item fills one cache line");
+static_assert(sizeof(srcItem_t) <= 64, "an item fits one cache line");
 
 struct srcList_t {
     srcItem_t* head = nullptr;
@@ -57,8 +54,7 @@ extern srcList_t* SrcList;  // null  the run's list, created by the driver
 
 /// Returns a new item; a final newline of src_buf is dropped; null texts stay empty.
 srcItem_t* Create_srcItem(const char* src_buf, int srcline_num, int instr_addr, int line_type,
-                          const char* opCode, unsigned int instr_bits, const char* comment,
-                          int instr_type, int arg1, int arg2);
+                          const char* opCode, unsigned int instr_bits, int arg1);
 /// Gives the item a copy of the_mess; a null or empty message changes nothing.
 void Add_srcItem_err_msg(srcItem_t* the_item, const char* the_mess);
 /// Marks the item as the line of a label.

@@ -116,11 +116,6 @@ int getLine() {
     rawLine.clear();
     rawLine.append(line, text_length);
     if (text_length == 0 || line[text_length - 1] != '\n') rawLine.push_back('\n');
-    // The first ';' starts the comment, inside double quotes too; the newline is not part of it.
-    currComment.clear();
-    if (code_end < text_length && line[code_end] == ';') {
-        currComment.append(rawLine, code_end, rawLine.size() - 1 - code_end);
-    }
     lexbufpos = 0;
     return 0;
 }

@@ -21,7 +21,7 @@ extern int lexbufpos;             // 0    index in lexbuf of the next character 
 extern std::FILE* yyin;           // null the source stream
 // clang-format on
 
-/// Reads and prepares the next line into rawLine, currComment and lexbuf; 0, or -1 at end
+/// Reads and prepares the next line into rawLine and lexbuf; 0, or -1 at end
 /// of file (the buffers then keep their contents).
 int getLine();
 

@@ -142,9 +142,10 @@ int main(int argc, char** argv) {
         }
         if (code != EOL) continue;
 
-        if (!currComment.empty()) {
+        // The comment runs from the first ';' to the end of the line's text.
+        if (line.code_length < rawLine.size() && rawLine[line.code_length] == ';') {
             std::printf("%zu %zu %zu COMMENT\n", line_number, piece_column + line.code_length,
-                        currComment.size());
+                        rawLine.size() - 1 - line.code_length);
         }
         line_start += line.length;
         if (source[line_start - 1] == '\n') {
