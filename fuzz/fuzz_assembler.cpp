@@ -8,8 +8,8 @@
 #include <filesystem>
 #include <string>
 
-#include "driver/session.h"
-#include "fuzz/invariants.h"
+#include "support/invariants.h"
+#include "support/session.h"
 
 namespace {
 

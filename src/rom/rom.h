@@ -4,7 +4,7 @@
 
 #include <cstdio>
 
-#include "listing/srclist.h"
+#include "listing/items/srclist.h"
 
 /// Writes prog_rom.vhd: the block RAM with its INIT and INITP strings.
 void Generate_vhdl_prog_rom(const srcList_t* the_list, std::FILE* vhd_file);
