@@ -1,5 +1,6 @@
 // libFuzzer target: assembles arbitrary bytes twice in one scratch directory and aborts when a
-// run breaks a property that every run has, or when the two runs differ.
+// run breaks a property that every run has, when the two runs differ, or when the scanner and
+// the plain rule table read different tokens.
 #include <unistd.h>
 
 #include <cstdint>
@@ -9,6 +10,7 @@
 #include <string>
 
 #include "support/invariants.h"
+#include "support/reference_scanner.h"
 #include "support/session.h"
 
 namespace {
@@ -45,8 +47,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string source(reinterpret_cast<const char*>(data), size);
     const AssemblyOutput first = assemble_in_clean_dir(source);
     const AssemblyOutput second = assemble_in_clean_dir(source);
-    const std::string violations =
+    std::string violations =
         Describe_invariant_violations(first) + Describe_run_differences(first, second);
+    if (First_pass_tokens(source, false) != First_pass_tokens(source, true)) {
+        violations += "the scanner and the rule table read different tokens\n";
+    }
     if (!violations.empty()) {
         std::fprintf(stderr, "tevlin invariant violated:\n%s", violations.c_str());
         std::abort();
