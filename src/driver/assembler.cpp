@@ -60,16 +60,16 @@ int open_files(const FileNames& names) {
         int exit_code;
     };
     const Opening openings[] = {
-        {&infp, names.source, "r", "Unable to open " + names.source + "\n", EXIT_NO_SOURCE},
-        {&errfp, names.err, "w", "Could not open error file: " + names.err + "\n",
+        {&infp, names.source, "rb", "Unable to open " + names.source + "\n", EXIT_NO_SOURCE},
+        {&errfp, names.err, "wb", "Could not open error file: " + names.err + "\n",
          EXIT_NO_LOG_FILE},
-        {&listfp, names.list, "w", "Could not open listfile: " + names.list + "\n",
+        {&listfp, names.list, "wb", "Could not open listfile: " + names.list + "\n",
          EXIT_NO_LOG_FILE},
-        {&dbgfp, names.dbg, "w", "Could not open debug file: " + names.dbg + "\n",
+        {&dbgfp, names.dbg, "wb", "Could not open debug file: " + names.dbg + "\n",
          EXIT_NO_OUTPUT_FILE},
-        {&vhdlfp, "prog_rom.vhd", "w", "Could not open vhdl file:\n", EXIT_NO_OUTPUT_FILE},
-        {&vhdlfpx, "xprog_rom.vhd", "w", "Could not open vhdl file:\n", EXIT_NO_OUTPUT_FILE},
-        {&raw_hex_fp, names.hex, "w", "Could not open raw hex file: " + names.hex + "\n",
+        {&vhdlfp, "prog_rom.vhd", "wb", "Could not open vhdl file:\n", EXIT_NO_OUTPUT_FILE},
+        {&vhdlfpx, "xprog_rom.vhd", "wb", "Could not open vhdl file:\n", EXIT_NO_OUTPUT_FILE},
+        {&raw_hex_fp, names.hex, "wb", "Could not open raw hex file: " + names.hex + "\n",
          EXIT_NO_LOG_FILE},
     };
     for (const Opening& opening : openings) {

@@ -46,6 +46,22 @@ int exit_code_of(int status) {
 #endif
 }
 
+// The text a program wrote on a standard stream. A Windows program writes its console text
+// with CR-LF line ends, so the CR that each line end gained is taken out again.
+std::string console_text(const std::string& written) {
+#ifdef _WIN32
+    std::string text;
+    for (size_t i = 0; i < written.size(); ++i) {
+        const bool line_end_cr =
+            written[i] == '\r' && i + 1 < written.size() && written[i + 1] == '\n';
+        if (!line_end_cr) text += written[i];
+    }
+    return text;
+#else
+    return written;
+#endif
+}
+
 // Enters a directory for the lifetime of the object.
 class WorkingDirectory {
   public:
@@ -78,7 +94,7 @@ ProcessResult Run_program(const std::string& program, const std::vector<std::str
         const WorkingDirectory inside(dir);
         result.exit_code = exit_code_of(std::system(command.c_str()));
     }
-    result.out = take_file(out_path);
-    result.err = take_file(err_path);
+    result.out = console_text(take_file(out_path));
+    result.err = console_text(take_file(err_path));
     return result;
 }

@@ -1,0 +1,48 @@
+# What `cmake --install` puts where, and the packages CPack makes of it: a Debian package from
+# a Linux build, a zip from a Windows build.
+include(GNUInstallDirs)
+
+set(TEVLIN_EXAMPLES examples/demo.asm examples/fill.asm examples/tables.asm)
+
+if(WIN32)
+  # One folder to unpack anywhere: the program beside its README and examples.
+  install(TARGETS tevlin RUNTIME DESTINATION .)
+  install(FILES README.md DESTINATION .)
+  install(FILES ${TEVLIN_EXAMPLES} DESTINATION examples)
+  set(CPACK_GENERATOR ZIP)
+  set(CPACK_SYSTEM_NAME win64)
+else()
+  install(TARGETS tevlin RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+  install(FILES README.md DESTINATION ${CMAKE_INSTALL_DOCDIR})
+  install(FILES ${TEVLIN_EXAMPLES} DESTINATION ${CMAKE_INSTALL_DOCDIR}/examples)
+
+  # The manual page takes its version from the project and is installed compressed, as Debian
+  # keeps manual pages.
+  configure_file(man/tevlin.1.in man/tevlin.1 @ONLY)
+  add_custom_command(
+    OUTPUT man/tevlin.1.gz
+    COMMAND gzip -9 -n -k -f tevlin.1
+    DEPENDS ${PROJECT_BINARY_DIR}/man/tevlin.1
+    WORKING_DIRECTORY ${PROJECT_BINARY_DIR}/man
+    VERBATIM)
+  add_custom_target(man_pages ALL DEPENDS man/tevlin.1.gz)
+  install(FILES ${PROJECT_BINARY_DIR}/man/tevlin.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+
+  set(CPACK_GENERATOR DEB)
+endif()
+
+set(CPACK_PACKAGE_CONTACT "tevlin maintainers <maintainers@tevlin.example>")
+set(CPACK_PACKAGE_VENDOR "tevlin maintainers")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "assembler for an 8-bit soft-core microcontroller in FPGAs")
+set(CPACK_PACKAGE_DESCRIPTION
+    "tevlin assembles one source file for a small 8-bit soft-core microcontroller (32 registers,
+1024 program words of 18 bits, 256 bytes of data memory) in two passes. It writes an error
+log, a listing with the symbol table report, a debug file, and the program memory as a hex
+image and as two VHDL ROM entities, one a RAMB16_S18 block RAM for synthesis and one a
+constant array for simulation. Errors never stop a run: each is numbered, printed, logged
+and shown under its line in the listing.")
+set(CPACK_STRIP_FILES ON)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION devel)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+include(CPack)
