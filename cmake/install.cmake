@@ -1,7 +1,5 @@
 # What `cmake --install` puts where, and the packages CPack makes of it: a Debian package from
 # a Linux build, a zip from a Windows build.
-include(GNUInstallDirs)
-
 set(TEVLIN_EXAMPLES examples/demo.asm examples/fill.asm examples/tables.asm)
 
 if(WIN32)
@@ -12,21 +10,25 @@ if(WIN32)
   set(CPACK_GENERATOR ZIP)
   set(CPACK_SYSTEM_NAME win64)
 else()
+  include(GNUInstallDirs)
   install(TARGETS tevlin RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
   install(FILES README.md DESTINATION ${CMAKE_INSTALL_DOCDIR})
   install(FILES ${TEVLIN_EXAMPLES} DESTINATION ${CMAKE_INSTALL_DOCDIR}/examples)
 
-  # The manual page takes its version from the project and is installed compressed, as Debian
-  # keeps manual pages.
-  configure_file(man/tevlin.1.in man/tevlin.1 @ONLY)
-  add_custom_command(
-    OUTPUT man/tevlin.1.gz
-    COMMAND gzip -9 -n -k -f tevlin.1
-    DEPENDS ${PROJECT_BINARY_DIR}/man/tevlin.1
-    WORKING_DIRECTORY ${PROJECT_BINARY_DIR}/man
-    VERBATIM)
-  add_custom_target(man_pages ALL DEPENDS man/tevlin.1.gz)
-  install(FILES ${PROJECT_BINARY_DIR}/man/tevlin.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+  # The manual pages take their version from the project and are installed compressed, as
+  # Debian keeps manual pages.
+  foreach(page tevlin)
+    configure_file(man/${page}.1.in man/${page}.1 @ONLY)
+    add_custom_command(
+      OUTPUT man/${page}.1.gz
+      COMMAND gzip -9 -n -k -f ${page}.1
+      DEPENDS ${PROJECT_BINARY_DIR}/man/${page}.1
+      WORKING_DIRECTORY ${PROJECT_BINARY_DIR}/man
+      VERBATIM)
+    list(APPEND man_pages ${PROJECT_BINARY_DIR}/man/${page}.1.gz)
+  endforeach()
+  add_custom_target(man_pages ALL DEPENDS ${man_pages})
+  install(FILES ${man_pages} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 
   set(CPACK_GENERATOR DEB)
 endif()
@@ -34,13 +36,15 @@ endif()
 set(CPACK_PACKAGE_CONTACT "tevlin maintainers <maintainers@tevlin.example>")
 set(CPACK_PACKAGE_VENDOR "tevlin maintainers")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "assembler for an 8-bit soft-core microcontroller in FPGAs")
-set(CPACK_PACKAGE_DESCRIPTION
-    "tevlin assembles one source file for a small 8-bit soft-core microcontroller (32 registers,
-1024 program words of 18 bits, 256 bytes of data memory) in two passes. It writes an error
-log, a listing with the symbol table report, a debug file, and the program memory as a hex
-image and as two VHDL ROM entities, one a RAMB16_S18 block RAM for synthesis and one a
-constant array for simulation. Errors never stop a run: each is numbered, printed, logged
-and shown under its line in the listing.")
+# The long description, in lines short enough for a package manager's window.
+set(CPACK_PACKAGE_DESCRIPTION "\
+tevlin assembles one source file for a small 8-bit soft-core
+microcontroller (32 registers, 1024 program words of 18 bits, 256 bytes of
+data memory) in two passes. It writes an error log, a listing with the
+symbol table report, a debug file, and the program memory as a hex image
+and as two VHDL ROM entities: a RAMB16_S18 block RAM for synthesis and a
+constant array for simulation. Errors never stop a run: each is numbered,
+printed, logged and shown under its line in the listing.")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION devel)

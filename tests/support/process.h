@@ -7,8 +7,9 @@
 
 struct ProcessResult {
     int exit_code = -1;  // -1 when the program did not exit normally
-    std::string out;     // everything it wrote to standard output
-    std::string err;     // everything it wrote to standard error
+    std::string out;     // everything it wrote to standard output, as on Linux (see err)
+    std::string err;     // everything it wrote to standard error, without the CR that a
+                         // Windows console line end adds
 };
 
 /// Runs program with args, with dir as its working directory, and returns how it ended and
