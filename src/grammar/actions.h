@@ -6,10 +6,27 @@
 #include <array>
 #include <string>
 
+#include "isa/opcodes.h"
 #include "scan/tokens.h"
 
 // What a keyword begins: an instruction family (its operand forms) or a directive.
-enum class Family { kAlu, kMem, kIo, kBranch, kR1, kNa, kSeg, kOrg, kEqu, kDef, kByte, kDb };
+enum class Family {
+    kAlu = OPS_ALU,
+    kMem = OPS_MEM,
+    kIo = OPS_IO,
+    kBranch = OPS_BRANCH,
+    kR1 = OPS_R1,
+    kNa = OPS_NA,
+    kSeg,
+    kOrg,
+    kEqu,
+    kDef,
+    kByte,
+    kDb,
+};
+
+/// The family of the operand forms of a mnemonic.
+constexpr Family Family_of_operands(OperandFamily family) { return static_cast<Family>(family); }
 
 /// True for the six instruction families.
 bool Is_instruction_family(Family family);
