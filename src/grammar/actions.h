@@ -116,6 +116,10 @@ void Start_db_values();
 /// Appends the low 8 bits of value to data_list_array and counts it in dlist_indx.
 void Add_db_value(int value);
 
+/// Defines name (first pass); a name already defined keeps its definition and the line gets
+/// the message "Multiple definitions for label".
+void Define_name(const std::string& name, int kind, int value);
+
 /// Closes an instruction line of the second pass: takes its code address, advances
 /// csegAddr and srcLineNum, clears the per-line state and the line's message.
 void InstrLineAccounting();
