@@ -8,19 +8,19 @@ namespace {
 
 constexpr char kHelp[] = R"(Usage: tevlin NAME.asm
 
-Assembles NAME.asm, one source file for the 8-bit soft-core microcontroller, in two passes
-and writes:
+Assembles NAME.asm, a source for the 8-bit soft-core microcontroller, in two
+passes and writes:
 
-  NAME.err       beside the source   every error with its number, line number and line
-  NAME.asl       beside the source   the listing, then the symbol table report
-  NAME.dbg       beside the source   start-up words and every instruction with its word
-  NAME.mem       beside the source   program memory, 1024 lines of five hex digits
-  prog_rom.vhd   working directory   entity prog_rom as a RAMB16_S18 block RAM
-  xprog_rom.vhd  working directory   entity prog_rom as a constant array
+  NAME.err       beside the source   every error, numbered, with its line
+  NAME.asl       beside the source   the listing and the symbol table report
+  NAME.dbg       beside the source   each instruction with its address and word
+  NAME.mem       beside the source   program memory: 1024 lines of 5 hex digits
+  prog_rom.vhd   working directory   the ROM as a RAMB16_S18 block RAM
+  xprog_rom.vhd  working directory   the ROM as a constant array
 
-Errors in the source are printed on standard error, logged and listed; any error, syntax
-errors too, leaves a notice in NAME.dbg and the three ROM files empty. Errors in the source
-do not change the exit code.
+Errors in the source are printed on standard error, logged and listed; any
+error, a syntax error too, leaves a notice in NAME.dbg, and NAME.mem and both
+VHDL files empty. They do not change the exit code.
 
 Exit codes:
   0  the source was assembled (with or without errors in it)
