@@ -5,9 +5,13 @@
 void Generate_raw_hex_file(const srcList_t* the_list, std::FILE* vhd_file) {
     unsigned int image[kProgWords] = {};
     Get_srcItem_instr_bits(the_list, image);
+    Write_raw_hex_file(image, vhd_file);
+}
+
+void Write_raw_hex_file(const unsigned int* image, std::FILE* vhd_file) {
     TextBuffer out(vhd_file);
-    for (unsigned int word : image) {
-        out.hex(word, 5);
+    for (int addr = 0; addr < kProgWords; addr++) {
+        out.hex(image[addr], 5);
         out.text("\n");
     }
 }

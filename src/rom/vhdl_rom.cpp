@@ -7,11 +7,6 @@
 
 namespace {
 
-constexpr int kStrings = 64;         // INIT strings, 16 words each
-constexpr int kParityStrings = 8;    // INITP strings, 128 words each
-constexpr int kStringChars = 64;     // hexadecimal digits in one string
-constexpr int kWordsPerString = 16;  // kStringChars / 4 digits per word
-constexpr int kParityShift = 16;     // bits 17..16 are the RAM's parity bits
 constexpr unsigned int kParityMask = 0x3;
 
 constexpr char kFileHead[] =
@@ -97,21 +92,21 @@ end low_level_definition;
 
 // INIT string j: bits 15..0 of words 16j+15 down to 16j.
 void fill_init_string(const unsigned int* image, int j, char* text) {
-    for (int k = kWordsPerString - 1; k >= 0; k--) {
-        My_uint_toa(image[kWordsPerString * j + k], &text[4 * (kWordsPerString - 1 - k)]);
+    for (int k = kWordsPerInit - 1; k >= 0; k--) {
+        My_uint_toa(image[kWordsPerInit * j + k], &text[4 * (kWordsPerInit - 1 - k)]);
     }
 }
 
 // INITP string j: one digit per word pair, the even word in the low two bits, pairs
 // 64j+63 down to 64j.
 void fill_initp_string(const unsigned int* image, int j, char* text) {
-    for (int k = kStringChars - 1; k >= 0; k--) {
-        const int pair = kStringChars * j + k;
+    for (int k = kRomStringChars - 1; k >= 0; k--) {
+        const int pair = kRomStringChars * j + k;
         const unsigned int even = (image[2 * pair] >> kParityShift) & kParityMask;
         const unsigned int odd = (image[2 * pair + 1] >> kParityShift) & kParityMask;
-        text[kStringChars - 1 - k] = My_int_to_hex(static_cast<int>(even + 4 * odd));
+        text[kRomStringChars - 1 - k] = My_int_to_hex(static_cast<int>(even + 4 * odd));
     }
-    text[kStringChars] = 0;
+    text[kRomStringChars] = 0;
 }
 
 }  // namespace
@@ -119,36 +114,40 @@ void fill_initp_string(const unsigned int* image, int j, char* text) {
 void Generate_vhdl_prog_rom(const srcList_t* the_list, std::FILE* vhd_file) {
     unsigned int image[kProgWords] = {};
     Get_srcItem_instr_bits(the_list, image);
-    char init[kStrings][kStringChars + 1];
-    for (int j = 0; j < kStrings; j++) fill_init_string(image, j, init[j]);
-    char initp[kParityStrings][kStringChars + 1];
-    for (int j = 0; j < kParityStrings; j++) fill_initp_string(image, j, initp[j]);
+    Write_vhdl_prog_rom(image, vhd_file);
+}
+
+void Write_vhdl_prog_rom(const unsigned int* image, std::FILE* vhd_file) {
+    char init[kInitStrings][kRomStringChars + 1];
+    for (int j = 0; j < kInitStrings; j++) fill_init_string(image, j, init[j]);
+    char initp[kInitpStrings][kRomStringChars + 1];
+    for (int j = 0; j < kInitpStrings; j++) fill_initp_string(image, j, initp[j]);
 
     std::fputs(kFileHead, vhd_file);
-    for (int j = 0; j < kStrings; j++) {
+    for (int j = 0; j < kInitStrings; j++) {
         std::fprintf(vhd_file, "   attribute INIT_%02X : string; \n", j);
     }
-    for (int j = 0; j < kParityStrings; j++) {
+    for (int j = 0; j < kInitpStrings; j++) {
         std::fprintf(vhd_file, "   attribute INITP_0%1X : string; \n", j);
     }
     std::fputs(kSynthesisBanner, vhd_file);
-    for (int j = 0; j < kStrings; j++) {
+    for (int j = 0; j < kInitStrings; j++) {
         std::fprintf(vhd_file, "   attribute INIT_%02X of ram_1024_x_18 : label is \"%s\";  \n", j,
                      init[j]);
     }
-    for (int j = 0; j < kParityStrings; j++) {
+    for (int j = 0; j < kInitpStrings; j++) {
         std::fprintf(vhd_file, "   attribute INITP_%02X of ram_1024_x_18 : label is \"%s\";  \n", j,
                      initp[j]);
     }
     std::fputs(kInstanceHead, vhd_file);
-    for (int j = 0; j < kStrings; j++) {
+    for (int j = 0; j < kInitStrings; j++) {
         std::fprintf(vhd_file, "          INIT_%02X => X\"%s\",  \n", j, init[j]);
     }
-    for (int j = 0; j < kParityStrings - 1; j++) {
+    for (int j = 0; j < kInitpStrings - 1; j++) {
         std::fprintf(vhd_file, "          INITP_%02X => X\"%s\",  \n", j, initp[j]);
     }
-    std::fprintf(vhd_file, "          INITP_%02X => X\"%s\")  \n", kParityStrings - 1,
-                 initp[kParityStrings - 1]);
+    std::fprintf(vhd_file, "          INITP_%02X => X\"%s\")  \n", kInitpStrings - 1,
+                 initp[kInitpStrings - 1]);
     std::fputs(kFileTail, vhd_file);
 }
 
