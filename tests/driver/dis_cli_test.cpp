@@ -1,0 +1,70 @@
+// The tevlin-dis command run as a real process: exit codes, messages, and nothing on standard
+// output for a file it cannot read.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <string>
+#include <vector>
+
+#include "global.h"
+#include "rom/image_reader.h"
+#include "support/tempdir.h"
+
+namespace {
+
+struct DisRun {
+    int exit_code;
+    std::string out;
+    std::string err;
+};
+
+// Runs the binary with args inside dir, standard output going to out_path.
+DisRun run_dis(const TempDir& dir, const std::string& args, const std::string& out_path = "out") {
+    const std::string command =
+        "cd '" + dir.path() + "' && '" TEVLIN_DIS_BINARY "' " + args + " >" + out_path + " 2>err";
+    const int status = std::system(command.c_str());
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, dir.read("out"), dir.read("err")};
+}
+
+TEST(DisCommandLine, ExitCodesAndMessages) {
+    TempDir dir;
+    std::vector<unsigned int> image(kProgWords);
+    image[0] = 0x18003;  // NOP
+    dir.write("good.mem", Rom_image_text(ImageKind::kHexFile, image.data()));
+    image[2] = 0x3E000;  // major opcode 31 is unused
+    dir.write("xprog_rom.vhd", Rom_image_text(ImageKind::kGenericVhdl, image.data()));
+    const std::string block = Rom_image_text(ImageKind::kBlockRamVhdl, image.data());
+    dir.write("prog_rom.vhd", block.substr(0, block.size() - 2));
+    dir.write("text.asm", "NOP\n");
+
+    const DisRun usage = run_dis(dir, "");
+    EXPECT_EQ(usage.exit_code, 1);
+    EXPECT_EQ(usage.out, "");
+    EXPECT_EQ(usage.err.substr(0, 24), "Usage: tevlin-dis FILE\n\n");
+    EXPECT_EQ(run_dis(dir, "--help").out, usage.err);
+
+    const struct {
+        const char* file;
+        int exit_code;
+        const char* err;
+    } cases[] = {
+        {"good.mem", 0, ""},
+        {"xprog_rom.vhd", 3,
+         "tevlin-dis: xprog_rom.vhd: the word 0x3E000 at address 0x002 is no instruction\n"},
+        {"prog_rom.vhd", 2, "tevlin-dis: prog_rom.vhd (prog_rom.vhd): line 288 has no line end\n"},
+        {"text.asm", 2,
+         "tevlin-dis: text.asm: not a NAME.mem, prog_rom.vhd or xprog_rom.vhd as tevlin writes "
+         "them\n"},
+        {"absent.mem", 2, "tevlin-dis: absent.mem: cannot be opened: No such file or directory\n"},
+        {".", 2, "tevlin-dis: .: cannot be read: Is a directory\n"},
+    };
+    for (const auto& c : cases) {
+        const DisRun run = run_dis(dir, c.file);
+        EXPECT_EQ(run.exit_code, c.exit_code) << c.file;
+        EXPECT_EQ(run.err, c.err);
+        EXPECT_EQ(run.out.empty(), c.exit_code == 2) << c.file;
+    }
+    EXPECT_EQ(run_dis(dir, "good.mem", "/dev/full").exit_code, 4);
+}
+
+}  // namespace
