@@ -1,50 +1,22 @@
 // libFuzzer target: assembles arbitrary bytes twice in one scratch directory and aborts when a
 // run breaks a property that every run has, or when the two runs differ.
-#include <unistd.h>
-
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
 #include <string>
 
-#include "driver/session.h"
 #include "fuzz/invariants.h"
-
-namespace {
-
-std::string scratch_dir;
-
-void remove_scratch_dir() {
-    std::error_code ignored;
-    std::filesystem::remove_all(scratch_dir, ignored);
-}
-
-// Removes the files of the previous run first: rewriting a file in place can make the file
-// system flush it to disk on close, which slows every run down to disk speed.
-AssemblyOutput assemble_in_clean_dir(const std::string& source) {
-    for (const auto& entry : std::filesystem::directory_iterator(scratch_dir)) {
-        std::filesystem::remove(entry.path());
-    }
-    return Assemble_source(source, scratch_dir);
-}
-
-}  // namespace
+#include "fuzz/scratch.h"
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    scratch_dir = (std::filesystem::temp_directory_path() / "tevlin-fuzz-XXXXXX").string();
-    if (mkdtemp(scratch_dir.data()) == nullptr) {
-        std::perror("mkdtemp");
-        std::abort();
-    }
-    std::atexit(remove_scratch_dir);
+    Make_scratch_dir();
     return 0;
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string source(reinterpret_cast<const char*>(data), size);
-    const AssemblyOutput first = assemble_in_clean_dir(source);
-    const AssemblyOutput second = assemble_in_clean_dir(source);
+    const AssemblyOutput first = Assemble_in_scratch_dir(source);
+    const AssemblyOutput second = Assemble_in_scratch_dir(source);
     const std::string violations =
         Describe_invariant_violations(first) + Describe_run_differences(first, second);
     if (!violations.empty()) {
