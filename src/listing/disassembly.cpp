@@ -1,5 +1,5 @@
-// The disassembly leaves out the words that are 0 but the one at address 0: source whose first
-// instruction stands above 0 would get a start-up branch there when assembled again.
+// Disassembly of a program-memory image. Words that are 0 are left out, all but the one at
+// address 0: source whose first instruction stood above 0 would get a start-up branch there.
 #include "listing/disassembly.h"
 
 #include "diag/diag.h"

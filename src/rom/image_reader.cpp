@@ -20,7 +20,7 @@ using Layout = std::vector<std::string>;  // the lines of the empty program's im
 constexpr std::string_view kHexDigits = "0123456789ABCDEF";
 constexpr size_t kHexFileDigits = 5;
 constexpr std::string_view kZeroElement = R"("00" & X"0000")";
-constexpr size_t kElementHexColumn = 9;  // the four hexadecimal digits of an element
+constexpr std::string_view kElementPattern = R"("bb" & X"hhhh")";  // b, h: a binary, hex digit
 
 struct SplitText {
     Lines lines;
@@ -109,17 +109,22 @@ std::string read_init_strings(const Lines& lines, const Layout& empty, unsigned 
     return "";
 }
 
-// An array element: bits 17..16 in binary, then bits 15..0 in hexadecimal, as "01" & X"ABCD".
+// An array element holds bits 17..16 in binary and bits 15..0 in hexadecimal: "01" & X"ABCD".
 bool read_element(std::string_view text, unsigned int* word) {
-    if (text.size() < kZeroElement.size()) return false;
-    const std::string_view bits = text.substr(1, 2);
-    const std::string_view digits = text.substr(kElementHexColumn, 4);
-    const bool well_formed =
-        text.substr(0, 1) == "\"" && bits.find_first_not_of("01") == std::string_view::npos &&
-        text.substr(3, 6) == R"(" & X")" && is_hex(digits, 4) && text.substr(13, 1) == "\"";
-    if (!well_formed) return false;
-    *word = (static_cast<unsigned int>(bits[0] - '0') << (kParityShift + 1)) |
-            (static_cast<unsigned int>(bits[1] - '0') << kParityShift) | hex_value(digits);
+    if (text.size() < kElementPattern.size()) return false;
+    unsigned int value = 0;
+    for (size_t i = 0; i < kElementPattern.size(); i++) {
+        const char want = kElementPattern[i];
+        if (want == 'b' || want == 'h') {
+            const size_t base = want == 'b' ? 2 : 16;
+            const size_t digit = kHexDigits.find(text[i]);
+            if (digit >= base) return false;
+            value = static_cast<unsigned int>(base * value + digit);
+        } else if (text[i] != want) {
+            return false;
+        }
+    }
+    *word = value;
     return true;
 }
 
@@ -136,9 +141,9 @@ std::string read_array_lines(const Lines& lines, const Layout& empty, unsigned i
                 return Format_message("line %zu: more than %d words", i + 1, kWordsPerArrayLine);
             }
             if (!read_element(rest, &image[addr + count])) {
-                return Format_message(
-                    "line %zu: the word at 0x%03X is not written as \"bb\" & X\"hhhh\"", i + 1,
-                    addr + count);
+                return Format_message("line %zu: the word at 0x%03X is not written as %.*s", i + 1,
+                                      addr + count, static_cast<int>(kElementPattern.size()),
+                                      kElementPattern.data());
             }
             rest.remove_prefix(kZeroElement.size());
             if (rest.substr(0, 2) == ", ") rest.remove_prefix(2);

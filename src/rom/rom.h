@@ -24,9 +24,12 @@ void Generate_vhdl_prog_rom_generic(const srcList_t* the_list, std::FILE* vhd_fi
 /// Writes NAME.mem: 1024 lines of five hexadecimal digits.
 void Generate_raw_hex_file(const srcList_t* the_list, std::FILE* vhd_file);
 
-/// The three writers above for an image of kProgWords words already taken from a list.
+// The same three files for an image of kProgWords words already taken from a list.
+/// Writes prog_rom.vhd for image.
 void Write_vhdl_prog_rom(const unsigned int* image, std::FILE* vhd_file);
+/// Writes xprog_rom.vhd for image.
 void Write_vhdl_prog_rom_generic(const unsigned int* image, std::FILE* vhd_file);
+/// Writes NAME.mem for image.
 void Write_raw_hex_file(const unsigned int* image, std::FILE* vhd_file);
 
 /// Writes the four hexadecimal digits of bits 15..0 of val and a terminator into aval.

@@ -100,7 +100,7 @@ TEST(ImageReaderTest, NamesTheFirstFault) {
         {with_line(generic, 27, nine_words.c_str()), "line 27: more than 8 words"},
         {with_line(generic, 28, line_of(generic, 28).replace(7, 1, "2").c_str()),
          "line 28: the word at 0x008 is not written as \"bb\" & X\"hhhh\""},
-        {with_line(generic, 28, line_of(generic, 28).replace(16, 1, "g").c_str()),
+        {with_line(generic, 28, line_of(generic, 28).replace(6, 14, R"("bb" & X"hhhh")").c_str()),
          "line 28: the word at 0x008 is not written as \"bb\" & X\"hhhh\""},
         {with_line(generic, 27, wrong_comment.c_str()),
          "line 27 differs from what tevlin writes: \"" + right_comment + "\""},
