@@ -38,8 +38,9 @@ constexpr unsigned int opcode_bits(InstFormat format) {
     return kMajorBits | (kMinorBits & ~operand_bits(format));
 }
 
+// The bits a word of format keeps 0, those above bit 17 among them.
 constexpr unsigned int zero_bits(InstFormat format) {
-    return kWordBits & ~(opcode_bits(format) | operand_bits(format));
+    return ~(opcode_bits(format) | operand_bits(format));
 }
 
 constexpr bool matches(const Opcode& row, unsigned int word) {

@@ -14,7 +14,7 @@ struct DecodedWord {
 };
 
 /// Returns the row of kOpcodes and the operands that encode word, or a null row when the
-/// word has an unused opcode or a bit set that its format keeps 0.
+/// word has an unused opcode or a bit set that its format keeps 0 (or one above bit 17).
 DecodedWord Decode_word(unsigned int word);
 
 #endif  // TEVLIN_ISA_DECODE_H_

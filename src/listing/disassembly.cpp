@@ -114,6 +114,7 @@ Disassembly Disassemble_image(const unsigned int* image, const char* origin) {
         if (!shown[addr]) {
             if (image[addr] == 0) continue;
             result.undecoded.push_back(addr);
+            // A comment alone, its semicolon under those of the instruction lines.
             result.source +=
                 Format_message("%26s; 0x%03X  0x%05X  no instruction\n", "", addr, image[addr]);
             continue;

@@ -6,6 +6,7 @@
 #include <cassert>
 #include <cstdio>
 #include <cstdlib>
+#include <utility>
 
 #include "diag/diag.h"
 #include "global.h"
@@ -46,8 +47,9 @@ bool is_hex(std::string_view digits, size_t count) {
 
 unsigned int hex_value(std::string_view digits) {
     unsigned int value = 0;
-    for (const char digit : digits)
+    for (const char digit : digits) {
         value = 16 * value + static_cast<unsigned int>(kHexDigits.find(digit));
+    }
     return value;
 }
 
