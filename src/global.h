@@ -26,7 +26,7 @@ enum ExitCode : int {
     EXIT_WRITE_FAILED = 9,
 };
 
-// Segments, as held in currSeg and in a symbol's where_defined.
+// Segments, as held in currSeg.
 enum Segment : int { SEG_DATA = 0, SEG_CODE = 1 };
 
 // Directive codes, the values of the directive keywords.
@@ -68,9 +68,5 @@ enum SymbolKind : int {
     SYM_DEF = 6,
     SYM_DB = 7,
 };
-
-// How a symbol entry was made.
-enum SymbolOrigin : int { SYM_DEFINED = 1, SYM_REFERENCED = 2 };
-constexpr int SYM_VAL_CONFLICT = -2;
 
 #endif  // TEVLIN_GLOBAL_H_

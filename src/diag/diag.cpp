@@ -1,4 +1,4 @@
-// Error and warning reports: numbered, printed, logged and collected for the current line.
+// Error reports: numbered, printed, logged and collected for the current line.
 #include "diag/diag.h"
 
 #include <cstdarg>
@@ -9,7 +9,6 @@
 
 std::string errMsg;
 int errCnt = 0;
-int warnCnt = 0;
 std::FILE* consolefp = stderr;
 
 namespace {
@@ -58,19 +57,6 @@ void perrMsg(const char* fmt) {
     errCnt++;
 }
 
-void pwarnMsg(const char* fmt) {
-    const std::string line = line_without_newline();
-    const int number = warnCnt + 1;
-    const std::string console =
-        Format_message("WARNING #%2d line# (%04d) => ", number, srcLineNum) + fmt + "\n";
-    const std::string logged = Format_message("WARNING #%2d line# (%04d): ", number, srcLineNum) +
-                               fmt + "    \"" + line + "\" \n";
-    write_text(consolefp, console);
-    write_text(errfp, logged);
-    yyerror(console.c_str());
-    warnCnt++;
-}
-
 void yyerror(const char* msg) {
     if (errMsg.empty()) {
         errMsg = msg;
@@ -83,19 +69,8 @@ void yyerror(const char* msg) {
 
 void Free_errMsg_buf() { errMsg.clear(); }
 
-// The caller's text is the format here by design: it holds the one %d for i.
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wformat-nonliteral"
-void posterror(const char* fmt, int i) {
-    char text[128];
-    std::snprintf(text, sizeof text, fmt, i);
-    yyerror(text);
-}
-#pragma GCC diagnostic pop
-
 void Reset_diag() {
     errMsg.clear();
     errCnt = 0;
-    warnCnt = 0;
     consolefp = stderr;
 }

@@ -8,7 +8,6 @@
 // name                   start value  meaning
 extern std::string errMsg;    // ""     messages of the current line; empty when none
 extern int errCnt;            // 0      errors reported in this run
-extern int warnCnt;           // 0      warnings reported in this run
 extern std::FILE* consolefp;  // stderr where console messages go
 
 /// Returns the printf-style formatting of fmt and its arguments, whole whatever its length.
@@ -18,19 +17,13 @@ std::string Format_message(const char* fmt, ...) __attribute__((format(printf, 1
 /// raises errCnt. The text is never used as a format.
 void perrMsg(const char* fmt);
 
-/// Reports one warning in the warning layouts; raises warnCnt.
-void pwarnMsg(const char* fmt);
-
 /// Appends msg to errMsg (joined by a newline and twelve blanks); prints and counts nothing.
 void yyerror(const char* msg);
 
 /// Empties errMsg.
 void Free_errMsg_buf();
 
-/// Formats the integer i into fmt (at most 127 characters) and passes it to yyerror.
-void posterror(const char* fmt, int i);
-
-/// Restores errMsg, errCnt, warnCnt and consolefp to their start values.
+/// Restores errMsg, errCnt and consolefp to their start values.
 void Reset_diag();
 
 #endif  // TEVLIN_DIAG_DIAG_H_

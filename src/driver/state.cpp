@@ -16,7 +16,6 @@ std::string currOpCode;
 unsigned int tmp_inst = 0;
 srcItem_t* tmpItem = nullptr;
 std::string rawLine;
-std::string currComment;
 
 void InstrLineAccounting() {
     Take_code_address(csegAddr);
@@ -24,7 +23,6 @@ void InstrLineAccounting() {
     srcLineNum += 1;
     tmp_inst = 0;
     currOpCode.clear();
-    currComment.clear();
     lab_flag = 0;
     dlist_indx = 0;
     Free_errMsg_buf();
@@ -35,7 +33,6 @@ void NonInstrLineAccounting() {
     dlist_indx = 0;
     srcLineNum += 1;
     currOpCode.clear();
-    currComment.clear();
     Free_errMsg_buf();
 }
 
@@ -51,5 +48,4 @@ void Reset_assembly_state() {
     tmp_inst = 0;
     tmpItem = nullptr;
     rawLine.clear();
-    currComment.clear();
 }

@@ -19,7 +19,6 @@ extern std::string currOpCode;     // ""     mnemonic of the current instruction
 extern unsigned int tmp_inst;      // 0      instruction word of the current line
 extern srcItem_t* tmpItem;         // null   item of the current line; the list owns it
 extern std::string rawLine;        // ""     current source line as read, newline included
-extern std::string currComment;    // ""     comment of the current line, from its ';'
 // clang-format on
 
 /// Closes an instruction line of the second pass: takes its code address, advances

@@ -10,16 +10,13 @@
 
 namespace {
 
-// An item for a directive line that carries no opcode and no instruction word.
-srcItem_t* directive_item(int address, int line_type, unsigned int size = 0, int type = 0,
-                          int data_addr = 0) {
-    return Create_srcItem(rawLine.c_str(), srcLineNum, address, line_type, nullptr, size,
-                          currComment.c_str(), type, data_addr, 0);
+// An item for a directive line, which carries no opcode and no instruction word.
+srcItem_t* directive_item(int address, int line_type, unsigned int size = 0) {
+    return Create_srcItem(rawLine.c_str(), srcLineNum, address, line_type, nullptr, size, 0);
 }
 
 void define_name(const std::string& name, int kind, int value) {
-    if (Add_sym_to_symTable(Symbol_Table, name, kind, value, srcLineNum, SYM_DEFINED, currSeg) ==
-        0) {
+    if (Add_sym_to_symTable(Symbol_Table, name, kind, value, srcLineNum) == 0) {
         perrMsg(Format_message("Multiple definitions for label: %s", name.c_str()).c_str());
     }
 }
@@ -43,7 +40,7 @@ void Segment_argument_directive(int /*code*/, const Operands& /*operands*/) {
     if (!P2) return;
     perrMsg("CSEG directive must not have arguments!");
     tmpItem = Create_srcItem(rawLine.c_str(), srcLineNum, csegAddr, LINE_ERROR, currOpCode.c_str(),
-                             tmp_inst, currComment.c_str(), 0, 0, 0);
+                             tmp_inst, 0);
 }
 
 void Org_directive(int /*code*/, const Operands& operands) {
@@ -109,7 +106,7 @@ void Byte_directive(int /*code*/, const Operands& operands) {
     if (currSeg != SEG_DATA) perrMsg(".BYTE directive only valid in data segment");
     if (count == 0) perrMsg(".BYTE directive must specify non-zero value)");
     tmpItem =
-        directive_item(dsegAddr, LINE_BYTE, static_cast<unsigned int>(count), DIR_BYTE, dsegAddr);
+        directive_item(dsegAddr, LINE_BYTE, static_cast<unsigned int>(count));
     if (block_fits(count)) {
         Reserve_memory_without_init(data_mem_array, dsegAddr, count);
         advance_data_address(count);
@@ -129,7 +126,7 @@ void Db_directive(int /*code*/, const Operands& /*operands*/) {
             Format_message(".DB directive attempt to exceed data segment size of: %d", kDataBytes)
                 .c_str());
     }
-    tmpItem = directive_item(dsegAddr, LINE_DB, dlist_indx, DIR_DB, dsegAddr);
+    tmpItem = directive_item(dsegAddr, LINE_DB, dlist_indx);
     if (block_fits(count)) {
         Reserve_memory_with_init(data_mem_array, dsegAddr, data_list_array, dlist_indx);
         advance_data_address(count);

@@ -9,8 +9,7 @@
 namespace {
 
 void define_label(int kind, int value) {
-    if (Add_sym_to_symTable(Symbol_Table, current_sym, kind, value, srcLineNum, SYM_DEFINED,
-                            currSeg) == 0) {
+    if (Add_sym_to_symTable(Symbol_Table, current_sym, kind, value, srcLineNum) == 0) {
         perrMsg(Format_message("Multiple definitions for label: %s", current_sym.c_str()).c_str());
     }
 }
@@ -65,8 +64,7 @@ void Empty_line_done() {
         srcLineNum++;
         return;
     }
-    tmpItem = Create_srcItem(rawLine.c_str(), srcLineNum, -1, LINE_BLANK, nullptr, 0,
-                             currComment.c_str(), 0, 0, 0);
+    tmpItem = Create_srcItem(rawLine.c_str(), srcLineNum, -1, LINE_BLANK, nullptr, 0, 0);
     complete_line(NonInstrLineAccounting);
 }
 
@@ -76,8 +74,7 @@ void Label_line_done() {
         srcLineNum++;
         return;
     }
-    tmpItem = Create_srcItem(rawLine.c_str(), srcLineNum, csegAddr, LINE_LABEL, nullptr, 0,
-                             currComment.c_str(), 0, 0, 0);
+    tmpItem = Create_srcItem(rawLine.c_str(), srcLineNum, csegAddr, LINE_LABEL, nullptr, 0, 0);
     Set_srcItem_has_lab(tmpItem);
     complete_line(NonInstrLineAccounting);
 }

@@ -46,13 +46,11 @@ const Opcode& row_of(int inst_type, InstFormat format) {
 }
 
 // Records the mnemonic and word, and makes the line's item.
-void finish_line(const Opcode& row, unsigned int word, bool error, LineType line_type,
-                 int inst_type, int arg1, int arg2) {
+void finish_line(const Opcode& row, unsigned int word, bool error, LineType line_type) {
     currOpCode = row.mnemonic;
     tmp_inst = word;
-    tmpItem =
-        Create_srcItem(rawLine.c_str(), srcLineNum, csegAddr, error ? LINE_ERROR : line_type,
-                       currOpCode.c_str(), tmp_inst, currComment.c_str(), inst_type, arg1, arg2);
+    tmpItem = Create_srcItem(rawLine.c_str(), srcLineNum, csegAddr, error ? LINE_ERROR : line_type,
+                             currOpCode.c_str(), tmp_inst, 0);
 }
 
 }  // namespace
@@ -68,8 +66,7 @@ void RR_type_valid_instruction_handler(int inst_type, int reg1_val, int reg2_val
         error = true;
     }
     const Opcode& row = row_of(inst_type, FMT_RR);
-    finish_line(row, RR_inst_bit_define(reg1_val, reg2_val, row.constant), error, LINE_INSTR_RR,
-                inst_type, reg1_val, reg2_val);
+    finish_line(row, RR_inst_bit_define(reg1_val, reg2_val, row.constant), error, LINE_INSTR_RR);
 }
 
 void RI_type_instruction_handler(int inst_type, int reg_val, int imm_val) {
@@ -85,8 +82,7 @@ void RI_type_instruction_handler(int inst_type, int reg_val, int imm_val) {
         error = true;
     }
     const Opcode& row = row_of(inst_type, FMT_RI);
-    finish_line(row, RI_inst_bit_define(reg_val, imm_val, row.constant), error, LINE_INSTR_RI,
-                inst_type, reg_val, imm_val);
+    finish_line(row, RI_inst_bit_define(reg_val, imm_val, row.constant), error, LINE_INSTR_RI);
 }
 
 void R1_type_valid_instruction_handler(int inst_type, int reg_val) {
@@ -96,8 +92,7 @@ void R1_type_valid_instruction_handler(int inst_type, int reg_val) {
         error = true;
     }
     const Opcode& row = row_of(inst_type, FMT_R1);
-    finish_line(row, R1_inst_bit_define(reg_val, row.constant), error, LINE_INSTR_R1, inst_type,
-                reg_val, 0);
+    finish_line(row, R1_inst_bit_define(reg_val, row.constant), error, LINE_INSTR_R1);
 }
 
 void IM_type_valid_instruction_handler(int inst_type, int tmp_sym_val) {
@@ -107,22 +102,20 @@ void IM_type_valid_instruction_handler(int inst_type, int tmp_sym_val) {
         error = true;
     }
     const Opcode& row = row_of(inst_type, FMT_IM);
-    finish_line(row, IM_inst_bit_define(tmp_sym_val, row.constant), error, LINE_INSTR_IM, inst_type,
-                tmp_sym_val, 0);
+    finish_line(row, IM_inst_bit_define(tmp_sym_val, row.constant), error, LINE_INSTR_IM);
 }
 
 void NA_type_valid_instruction_handler(int inst_type) {
     const bool error = check_placement();
     const Opcode& row = row_of(inst_type, FMT_NA);
-    finish_line(row, NA_inst_bit_define(row.constant), error, LINE_INSTR_NA, inst_type, 0, 0);
+    finish_line(row, NA_inst_bit_define(row.constant), error, LINE_INSTR_NA);
 }
 
 void Bad_instruction_handler(const char* msg, int inst_type) {
     const char* mnemonic = Mnemonic_of(inst_type);
     const std::string text =
         mnemonic == nullptr ? std::string(msg) : Format_message("%s %s", mnemonic, msg);
-    tmpItem = Create_srcItem(rawLine.c_str(), srcLineNum, csegAddr, LINE_ERROR, "", 0,
-                             currComment.c_str(), 0, 0, 0);
+    tmpItem = Create_srcItem(rawLine.c_str(), srcLineNum, csegAddr, LINE_ERROR, "", 0, 0);
     if (P2 != 0) perrMsg(text.c_str());
 }
 

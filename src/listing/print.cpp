@@ -4,7 +4,6 @@
 
 #include <vector>
 
-#include "diag/diag.h"
 #include "listing/text_buffer.h"
 
 namespace {
@@ -123,19 +122,13 @@ void debug_address_and_word(const srcItem_t& item, TextBuffer& out) {
     out.text("\n");
 }
 
-void report_null_list() {
-    std::fputs("Attempted to generate debug file from NULL srcList_t", consolefp);
-}
-
 }  // namespace
 
 void Print_srcList(const srcList_t* the_list, std::FILE* file) {
     Print_srcList_key(file);
     TextBuffer out(file);
-    if (the_list != nullptr) {
-        for (const srcItem_t* item = the_list->head; item != nullptr; item = item->next) {
-            print_item(*item, out);
-        }
+    for (const srcItem_t* item = the_list->head; item != nullptr; item = item->next) {
+        print_item(*item, out);
     }
     out.text("\n");
 }
@@ -157,17 +150,8 @@ void Print_srcList_key(std::FILE* file) {
         file);
 }
 
-void Print_srcItem_short(const srcItem_t* the_item, std::FILE* file) {
-    TextBuffer out(file);
-    print_item(*the_item, out);
-}
-
 // Start-up words first, then the instructions, which the one walk collects on its way.
 void Generate_srcList_debug_file(const srcList_t* the_list, std::FILE* dbgfp) {
-    if (the_list == nullptr) {
-        report_null_list();
-        return;
-    }
     TextBuffer out(dbgfp);
     std::vector<const srcItem_t*> instructions;
     for (const srcItem_t* item = the_list->head; item != nullptr; item = item->next) {
@@ -184,19 +168,5 @@ void Generate_srcList_debug_file(const srcList_t* the_list, std::FILE* dbgfp) {
         out.decimal(item->src_line_num, 4, Fill::kBlanksBefore);
         out.text("  ");
         debug_address_and_word(*item, out);
-    }
-}
-
-void xGenerate_srcList_debug_file(const srcList_t* the_list, std::FILE* dbgfp) {
-    if (the_list == nullptr) {
-        report_null_list();
-        return;
-    }
-    TextBuffer out(dbgfp);
-    for (const srcItem_t* item = the_list->head; item != nullptr; item = item->next) {
-        out.text(item->src_line);
-        out.decimal(item->instr_type, 0, Fill::kBlanksBefore);
-        out.decimal(item->arg1, 0, Fill::kBlanksBefore);
-        out.decimal(item->arg2, 0, Fill::kBlanksBefore);
     }
 }

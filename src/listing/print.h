@@ -10,11 +10,7 @@
 void Print_srcList(const srcList_t* the_list, std::FILE* file);
 /// Writes the key that explains the listing's columns.
 void Print_srcList_key(std::FILE* file);
-/// Writes one item's entry and its error text.
-void Print_srcItem_short(const srcItem_t* the_item, std::FILE* file);
 /// Writes start-up words, an empty line, then every instruction item.
 void Generate_srcList_debug_file(const srcList_t* the_list, std::FILE* dbgfp);
-/// Writes every item's text and operands with no separator (not used by a run).
-void xGenerate_srcList_debug_file(const srcList_t* the_list, std::FILE* dbgfp);
 
 #endif  // TEVLIN_LISTING_PRINT_H_

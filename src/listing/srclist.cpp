@@ -2,13 +2,10 @@
 #include "listing/srclist.h"
 
 #include <algorithm>
-#include <cassert>
 #include <cstring>
 #include <memory>
 #include <new>
 #include <vector>
-
-#include "diag/diag.h"
 
 srcList_t* SrcList = nullptr;
 
@@ -16,11 +13,10 @@ namespace {
 
 // Items and their texts are carved from large blocks instead of one allocation each: a run
 // makes an item per source line. Items and texts fill blocks of their own, so that a walk
-// along the list reads items only. The blocks go back when the last living item is deleted.
+// along the list reads items only. The blocks go back all together.
 class ItemStorage {
   public:
     srcItem_t* new_item() {
-        ++living_;
         return new (items_.allocate(sizeof(srcItem_t), kCacheLine, blocks_)) srcItem_t;
     }
 
@@ -32,16 +28,10 @@ class ItemStorage {
         return ItemText(bytes);
     }
 
-    void items_deleted(size_t count) {
-        living_ -= std::min(count, living_);
-        if (living_ == 0) release();
-    }
-
     void release() {
         blocks_.clear();
         items_ = Region();
         texts_ = Region();
-        living_ = 0;
     }
 
   private:
@@ -76,11 +66,10 @@ class ItemStorage {
     Blocks blocks_;
     Region items_;
     Region texts_;
-    size_t living_ = 0;
 };
 
 // name              start value  meaning
-ItemStorage storage;  // empty    the blocks holding every living item and its texts
+ItemStorage storage;  // empty    the blocks holding every item and its texts
 
 std::string_view view_or_empty(const char* text) {
     return text == nullptr ? std::string_view() : std::string_view(text);
@@ -89,8 +78,7 @@ std::string_view view_or_empty(const char* text) {
 }  // namespace
 
 srcItem_t* Create_srcItem(const char* src_buf, int srcline_num, int instr_addr, int line_type,
-                          const char* opCode, unsigned int instr_bits, const char* comment,
-                          int instr_type, int arg1, int arg2) {
+                          const char* opCode, unsigned int instr_bits, int arg1) {
     srcItem_t* the_item = storage.new_item();
     std::string_view line = view_or_empty(src_buf);
     if (!line.empty() && line.back() == '\n') line.remove_suffix(1);
@@ -100,25 +88,8 @@ srcItem_t* Create_srcItem(const char* src_buf, int srcline_num, int instr_addr, 
     the_item->line_type = line_type;
     the_item->opCode = storage.copy(view_or_empty(opCode));
     the_item->instr_bits = instr_bits;
-    // A comment is usually the end of the line's own text, whose copy then serves for both.
-    const std::string_view comment_text = view_or_empty(comment);
-    const bool ends_line = !comment_text.empty() && line.size() >= comment_text.size() &&
-                           line.substr(line.size() - comment_text.size()) == comment_text;
-    the_item->comment =
-        ends_line ? ItemText(the_item->src_line.c_str() + line.size() - comment_text.size())
-                  : storage.copy(comment_text);
-    the_item->instr_type = static_cast<uint8_t>(instr_type);
     the_item->arg1 = static_cast<uint16_t>(arg1);
-    the_item->arg2 = static_cast<uint16_t>(arg2);
     return the_item;
-}
-
-void Delete_srcItem(srcItem_t* the_item) {
-    if (the_item == nullptr) {
-        std::fputs("Attempted to delete NULL srcItem_t", consolefp);
-        return;
-    }
-    storage.items_deleted(1);
 }
 
 void Add_srcItem_err_msg(srcItem_t* the_item, const char* the_mess) {
@@ -126,19 +97,6 @@ void Add_srcItem_err_msg(srcItem_t* the_item, const char* the_mess) {
 }
 
 void Set_srcItem_has_lab(srcItem_t* the_item) { the_item->has_lab = 1; }
-
-int Get_srcItem_has_lab(const srcItem_t* the_item) { return the_item->has_lab; }
-
-srcItem_t* Get_srcItem_next(const srcItem_t* the_item) { return the_item->next; }
-
-void Set_srcItem_next(srcItem_t* the_item, srcItem_t* next) { the_item->next = next; }
-
-void Set_srcItem_instruction_stuff(srcItem_t* the_item, int instr, int arg1, int arg2) {
-    assert(!(the_item->instr_type != 0 && the_item->src_line.empty()) && "the_item->src_line");
-    the_item->instr_type = static_cast<uint8_t>(instr);
-    the_item->arg1 = static_cast<uint16_t>(arg1);
-    the_item->arg2 = static_cast<uint16_t>(arg2);
-}
 
 srcList_t* Create_srcList() { return new srcList_t; }
 
@@ -166,22 +124,10 @@ void Insert_src_item_into_srclist(srcList_t* the_list, int count, srcItem_t* the
 }
 
 void Delete_srcList(srcList_t* the_list) {
-    if (the_list == nullptr) {
-        std::fputs("Attempted to delete NULL srcList_t", consolefp);
-        return;
-    }
-    // Deleting an item only gives back its share of the storage, so the items are counted
-    // and given back together.
-    size_t count = 0;
-    for (const srcItem_t* item = the_list->head; item != nullptr; item = item->next) count++;
-    storage.items_deleted(count);
     the_list->head = nullptr;
     the_list->tail = nullptr;
+    storage.release();
 }
-
-srcItem_t* Get_srcList_head(const srcList_t* the_list) { return the_list->head; }
-
-srcItem_t* Get_srcList_tail(const srcList_t* the_list) { return the_list->tail; }
 
 bool Is_instruction_line(int line_type) {
     return line_type >= LINE_INSTR_RR && line_type <= LINE_INSTR_NA;
@@ -201,20 +147,6 @@ int Find_source_line_of_first_instruction(const srcList_t* the_list) {
         position++;
     }
     return 0;
-}
-
-int Get_number_of_instructions(const srcList_t* the_list) {
-    int count = 0;
-    for (const srcItem_t* item = the_list->head; item != nullptr; item = item->next) {
-        if (Is_instruction_line(item->line_type)) count++;
-    }
-    return count;
-}
-
-void Add_to_instruction_addresses(srcList_t* the_list, int val) {
-    for (srcItem_t* item = the_list->head; item != nullptr; item = item->next) {
-        if (Is_instruction_line(item->line_type)) item->instr_addr += val;
-    }
 }
 
 void Get_srcItem_instr_bits(const srcList_t* the_list, unsigned int* instr_array) {

@@ -37,15 +37,12 @@ struct srcItem_t {
     int32_t line_type = 0;
     uint32_t instr_bits = 0;
     ItemText opCode;
-    ItemText comment;
     ItemText err_msg;
     srcItem_t* next = nullptr;
-    uint16_t arg1 = 0;
-    uint16_t arg2 = 0;
+    uint16_t arg1 = 0;  // the operand of a start-up instruction
     uint8_t has_lab = 0;
-    uint8_t instr_type = 0;
 };
-static_assert(sizeof(void*) != 8 || sizeof(srcItem_t) == 64, "an item fills one cache line");
+static_assert(sizeof(srcItem_t) <= 64, "an item fits one cache line");
 
 struct srcList_t {
     srcItem_t* head = nullptr;
@@ -57,18 +54,11 @@ extern srcList_t* SrcList;  // null  the run's list, created by the driver
 
 /// Returns a new item; a final newline of src_buf is dropped; null texts stay empty.
 srcItem_t* Create_srcItem(const char* src_buf, int srcline_num, int instr_addr, int line_type,
-                          const char* opCode, unsigned int instr_bits, const char* comment,
-                          int instr_type, int arg1, int arg2);
-/// Releases the item (not its follower).
-void Delete_srcItem(srcItem_t* the_item);
+                          const char* opCode, unsigned int instr_bits, int arg1);
 /// Gives the item a copy of the_mess; a null or empty message changes nothing.
 void Add_srcItem_err_msg(srcItem_t* the_item, const char* the_mess);
+/// Marks the item as the line of a label.
 void Set_srcItem_has_lab(srcItem_t* the_item);
-int Get_srcItem_has_lab(const srcItem_t* the_item);
-srcItem_t* Get_srcItem_next(const srcItem_t* the_item);
-void Set_srcItem_next(srcItem_t* the_item, srcItem_t* next);
-/// Stores an instruction code (8 bits) and two 16-bit operands in the item.
-void Set_srcItem_instruction_stuff(srcItem_t* the_item, int instr, int arg1, int arg2);
 
 /// Returns a new empty list.
 srcList_t* Create_srcList();
@@ -77,10 +67,9 @@ void Add_to_srcList(srcList_t* the_list, srcItem_t* new_item);
 /// Links the_item in so that it becomes the item at 0-based position count (0: the new
 /// head); an item linked after the last one becomes the tail.
 void Insert_src_item_into_srclist(srcList_t* the_list, int count, srcItem_t* the_item);
-/// Deletes every item and leaves the list empty; the record itself stays.
+/// Empties the list and gives back the storage of every item made so far (a run keeps all its
+/// items in one list); the record itself stays.
 void Delete_srcList(srcList_t* the_list);
-srcItem_t* Get_srcList_head(const srcList_t* the_list);
-srcItem_t* Get_srcList_tail(const srcList_t* the_list);
 
 /// True for the five instruction kinds.
 bool Is_instruction_line(int line_type);
@@ -88,10 +77,6 @@ bool Is_instruction_line(int line_type);
 int Find_cseg_addr_of_first_instruction(const srcList_t* the_list);
 /// Returns the 0-based list position of the first instruction item, 0 when there is none.
 int Find_source_line_of_first_instruction(const srcList_t* the_list);
-/// Returns the number of instruction items.
-int Get_number_of_instructions(const srcList_t* the_list);
-/// Adds val to instr_addr of every instruction item.
-void Add_to_instruction_addresses(srcList_t* the_list, int val);
 /// Writes instr_bits of every instruction and start-up item at its address in instr_array
 /// (kProgWords entries); items outside program memory are ignored.
 void Get_srcItem_instr_bits(const srcList_t* the_list, unsigned int* instr_array);

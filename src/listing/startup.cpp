@@ -36,13 +36,12 @@ class BlockWriter {
 };
 
 srcItem_t* separator() {
-    return Create_srcItem(nullptr, 0, 0, LINE_SEPARATOR, nullptr, 0, nullptr, 0, 0, 0);
+    return Create_srcItem(nullptr, 0, 0, LINE_SEPARATOR, nullptr, 0, 0);
 }
 
 srcItem_t* startup_item(const std::string& line, int addr, int inst_type, unsigned int word,
                         int arg1) {
-    return Create_srcItem(line.c_str(), 0, addr, LINE_STARTUP, Mnemonic_of(inst_type), word,
-                          nullptr, inst_type, arg1, 0);
+    return Create_srcItem(line.c_str(), 0, addr, LINE_STARTUP, Mnemonic_of(inst_type), word, arg1);
 }
 
 unsigned int constant_of(int inst_type, InstFormat format) {

@@ -116,30 +116,8 @@ int getLine() {
     rawLine.clear();
     rawLine.append(line, text_length);
     if (text_length == 0 || line[text_length - 1] != '\n') rawLine.push_back('\n');
-    // The first ';' starts the comment, inside double quotes too; the newline is not part of it.
-    currComment.clear();
-    if (code_end < text_length && line[code_end] == ';') {
-        currComment.append(rawLine, code_end, rawLine.size() - 1 - code_end);
-    }
     lexbufpos = 0;
     return 0;
-}
-
-int yygetc() {
-    if (lexbuf[lexbufpos] == '\0' && getLine() == -1) return -1;
-    return static_cast<unsigned char>(lexbuf[lexbufpos++]);
-}
-
-int my_input(char* buf, int maxlen) {
-    if (maxlen <= 0) return 0;
-    const int first = yygetc();
-    if (first == -1) return 0;
-    buf[0] = static_cast<char>(first);
-    // The rest of the line goes over in one copy rather than a call per character.
-    const size_t rest = std::min(static_cast<size_t>(maxlen - 1), std::strlen(lexbuf + lexbufpos));
-    std::memcpy(buf + 1, lexbuf + lexbufpos, rest);
-    lexbufpos += static_cast<int>(rest);
-    return static_cast<int>(rest) + 1;
 }
 
 int yywrap() {

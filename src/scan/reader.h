@@ -21,16 +21,9 @@ extern int lexbufpos;             // 0    index in lexbuf of the next character 
 extern std::FILE* yyin;           // null the source stream
 // clang-format on
 
-/// Reads and prepares the next line into rawLine, currComment and lexbuf; 0, or -1 at end
+/// Reads and prepares the next line into rawLine and lexbuf; 0, or -1 at end
 /// of file (the buffers then keep their contents).
 int getLine();
-
-/// Returns the next prepared character (0 to 255), loading a line when needed; -1 at end.
-int yygetc();
-
-/// Copies the rest of the current prepared line into buf (at most maxlen characters);
-/// returns the count, 0 at end of input.
-int my_input(char* buf, int maxlen);
 
 /// At the end of the first pass starts the second (P2, counters, segment, message, rewind)
 /// and returns 0; at the end of the second returns 1.

@@ -37,25 +37,17 @@ using Fill = TextBuffer::Fill;
 
 // The name, value and line columns of one entry.
 void print_columns(const sym_t& item, TextBuffer& out) {
-    if (item.is_defined != SYM_REFERENCED) {
-        out.padded(item.sym_name, kNameWidth, true);
-        if (item.type == SYM_DEF) {
-            out.text("   r");
-            out.decimal(item.val, 2, Fill::kBlanksAfter);
-        } else {
-            out.text(" 0x");
-            out.hex(static_cast<uint32_t>(item.val), 3);
-        }
-        out.text("   (");
-        out.decimal(item.lineNum, 4, Fill::kZeros);
-        out.text(")  ||  ");
-    } else if (item.val == 0) {
-        out.padded(item.sym_name, kNameWidth, true);
-        out.text("  ???    ????   ||  ");
-    } else if (item.val == SYM_VAL_CONFLICT) {
-        out.padded(item.sym_name, kNameWidth, true);
-        out.text("  XXX    ????   ||  ");
+    out.padded(item.sym_name, kNameWidth, true);
+    if (item.type == SYM_DEF) {
+        out.text("   r");
+        out.decimal(item.val, 2, Fill::kBlanksAfter);
+    } else {
+        out.text(" 0x");
+        out.hex(static_cast<uint32_t>(item.val), 3);
     }
+    out.text("   (");
+    out.decimal(item.lineNum, 4, Fill::kZeros);
+    out.text(")  ||  ");
 }
 
 void print_xrefs(const std::vector<int32_t>& the_xref, TextBuffer& out) {
@@ -104,10 +96,6 @@ void for_each_entry_in_section(const symtab_t& table, Visit visit) {
 }  // namespace
 
 void Print_symbol_table(const symtab_t* symTab, std::FILE* file) {
-    if (symTab == nullptr) {
-        std::fputs("\n ERR: tried to print empty symbol table\n", file);
-        return;
-    }
     Print_symTable_header(file);
     std::fputs("\n\n", file);
     // The table keeps its entries in the order added: one walk in that order sorts them into
@@ -140,18 +128,4 @@ void Print_symTable_header(std::FILE* file) {
         "C4+: source code line number of where symbol is referenced \n"
         "----------------------------------------------------------------------",
         file);
-}
-
-void Print_symItem(const sym_t* the_item, std::FILE* file) {
-    if (the_item == nullptr) {
-        std::fputs("\n ERR: tried to print empty symItem\n", file);
-        return;
-    }
-    TextBuffer out(file);
-    print_item(*the_item, out);
-}
-
-void Print_xrefs(const std::vector<int32_t>& the_xref, std::FILE* file) {
-    TextBuffer out(file);
-    print_xrefs(the_xref, out);
 }

@@ -3,7 +3,6 @@
 #define TEVLIN_SYMBOLS_REPORT_H_
 
 #include <cstdio>
-#include <vector>
 
 #include "symbols/symbols.h"
 
@@ -11,9 +10,5 @@
 void Print_symbol_table(const symtab_t* symTab, std::FILE* file);
 /// Writes the key that explains the report's columns.
 void Print_symTable_header(std::FILE* file);
-/// Writes one entry line, with continuation lines for many references.
-void Print_symItem(const sym_t* the_item, std::FILE* file);
-/// Writes the references, ten per report line.
-void Print_xrefs(const std::vector<int32_t>& the_xref, std::FILE* file);
 
 #endif  // TEVLIN_SYMBOLS_REPORT_H_

@@ -2,10 +2,7 @@
 #include "symbols/symbols.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <cstring>
-
-#include "diag/diag.h"
 
 symtab_t* Symbol_Table = nullptr;
 
@@ -113,7 +110,6 @@ struct NameKey {
 };
 
 constexpr int kKeyBytes = 16;
-constexpr size_t kFewKeys = 64;  // fewer keys than this are sorted by comparison
 
 // Built with shifts rather than through a byte buffer, whose reloading stalls.
 NameKey key_of(const sym_t* entry) {
@@ -126,11 +122,6 @@ NameKey key_of(const sym_t* entry) {
     return {words[0], words[1], entry};
 }
 
-unsigned key_byte(const NameKey& key, int depth) {
-    const uint64_t word = depth < 8 ? key.head : key.tail;
-    return static_cast<unsigned>(word >> (56 - 8 * (depth % 8))) & 0xFF;
-}
-
 struct KeyLess {
     bool operator()(const NameKey& left, const NameKey& right) const {
         if (left.head != right.head) return left.head < right.head;
@@ -139,62 +130,11 @@ struct KeyLess {
     }
 };
 
-// Sorts keys[0, count) whose first `depth` bytes agree, one byte at a time from there, in
-// place: each key is swapped straight into its byte's bucket. A byte that all the keys share
-// costs one counting walk and no move. The work grows with the number of names, not with its
-// logarithm, and needs no second array.
-void radix_sort(NameKey* keys, size_t count, int depth) {
-    for (; depth < kKeyBytes && count >= kFewKeys; depth++) {
-        size_t bucket_end[256] = {};
-        for (size_t i = 0; i < count; i++) bucket_end[key_byte(keys[i], depth)]++;
-        if (bucket_end[key_byte(keys[0], depth)] == count) continue;
-        for (size_t b = 1; b < 256; b++) bucket_end[b] += bucket_end[b - 1];
-        size_t next[256];
-        next[0] = 0;
-        std::copy(bucket_end, bucket_end + 255, next + 1);
-        for (unsigned b = 0; b < 256; b++) {
-            while (next[b] < bucket_end[b]) {
-                NameKey moving = keys[next[b]];
-                for (unsigned home = key_byte(moving, depth); home != b;
-                     home = key_byte(moving, depth)) {
-                    std::swap(moving, keys[next[home]++]);
-                }
-                keys[next[b]++] = moving;
-            }
-        }
-        for (size_t b = 0, start = 0; b < 256; start = bucket_end[b++]) {
-            const size_t size = bucket_end[b] - start;
-            if (size > 1) radix_sort(keys + start, size, depth + 1);
-        }
-        return;
-    }
-    std::sort(keys, keys + count, KeyLess());
-}
-
 }  // namespace
 
 symtab_t* Create_symTable() { return new symtab_t; }
 
-sym_t Create_symItem(const std::string& name, int type, int val, int lineNum, int def_ref,
-                     int curr_seg) {
-    sym_t the_sym;
-    the_sym.sym_name = name;
-    the_sym.is_defined = static_cast<int8_t>(def_ref);
-    the_sym.where_defined = static_cast<int8_t>(curr_seg);
-    the_sym.type = type;
-    if (def_ref == SYM_REFERENCED) {
-        the_sym.val = 0;
-        the_sym.lineNum = -1;
-        the_sym.xref.push_back(lineNum);
-    } else {
-        the_sym.val = val;
-        the_sym.lineNum = lineNum;
-    }
-    return the_sym;
-}
-
-int Add_sym_to_symTable(symtab_t* symTab, const std::string& name, int type, int val, int lineNum,
-                        int def_ref, int curr_seg) {
+int Add_sym_to_symTable(symtab_t* symTab, const std::string& name, int type, int val, int lineNum) {
     make_room_for_one_more(symTab);
     const uint64_t hash = hash_name(name);
     const size_t slot = find_slot(*symTab, name, hash);
@@ -203,35 +143,19 @@ int Add_sym_to_symTable(symtab_t* symTab, const std::string& name, int type, int
         symTab->blocks.emplace_back();
         symTab->blocks.back().reserve(kSymBlockEntries);
     }
-    symTab->blocks.back().push_back(Create_symItem(name, type, val, lineNum, def_ref, curr_seg));
+    sym_t& the_sym = symTab->blocks.back().emplace_back();
+    the_sym.sym_name = name;
+    the_sym.type = type;
+    the_sym.val = val;
+    the_sym.lineNum = lineNum;
     symTab->count++;
     symTab->slots[slot] = (hash & ~kEntryBits) | symTab->count;
     return 1;
 }
 
-int Add_symbol_def_to_symTab(symtab_t* symTab, const std::string& name, int val, int lineNum) {
-    const size_t index = find_index(*symTab, name);
-    if (index == symTab->count) return 1;
-    sym_t& the_sym = entry_at(*symTab, index);
-    if (the_sym.val == 0) {
-        the_sym.val = val;
-        the_sym.lineNum = lineNum;
-        return 1;
-    }
-    if (the_sym.val == val) return 1;
-    the_sym.val = SYM_VAL_CONFLICT;
-    return SYM_VAL_CONFLICT;
-}
-
 void Add_xref_to_symTab(symtab_t* symTab, const std::string& name, int lineNum) {
     const size_t index = find_index(*symTab, name);
-    if (index != symTab->count) Add_to_xrefs(&entry_at(*symTab, index), lineNum);
-}
-
-void Add_to_xrefs(sym_t* the_sym, int lineNum) { the_sym->xref.push_back(lineNum); }
-
-int Is_symbol_in_table(const symtab_t* symTab, const std::string& symbol) {
-    return find_entry(symTab, symbol) != nullptr ? 1 : 0;
+    if (index != symTab->count) entry_at(*symTab, index).xref.push_back(lineNum);
 }
 
 int Is_symbol_valid_regdef(const symtab_t* symTab, const std::string& symbol, int* tmp_val) {
@@ -248,70 +172,16 @@ int Is_symbol_valid_nonreg_type(const symtab_t* symTab, const std::string& symbo
     return 1;
 }
 
-int Get_symbol_value(const symtab_t* symTab, const std::string& symbol) {
-    const sym_t* the_sym = find_entry(symTab, symbol);
-    return the_sym == nullptr ? -1 : the_sym->val;
-}
-
-int Get_symbol_type(const symtab_t* symTab, const std::string& symbol, int* symbol_type) {
-    const sym_t* the_sym = find_entry(symTab, symbol);
-    if (the_sym == nullptr) return 0;
-    *symbol_type = the_sym->type;
-    return 1;
-}
-
 // Sorting small keys keeps the sort in one array instead of chasing every name.
 void Sort_symbols_by_name(std::vector<const sym_t*>* entries) {
     std::vector<NameKey> keys;
     keys.reserve(entries->size());
     for (const sym_t* entry : *entries) keys.push_back(key_of(entry));
-    radix_sort(keys.data(), keys.size(), 0);
+    std::sort(keys.begin(), keys.end(), KeyLess());
     for (size_t i = 0; i < keys.size(); i++) (*entries)[i] = keys[i].entry;
 }
 
-std::vector<const sym_t*> Get_symbols_in_name_order(const symtab_t* symTab) {
-    std::vector<const sym_t*> entries;
-    entries.reserve(symTab->count);
-    for (const auto& block : symTab->blocks) {
-        for (const sym_t& entry : block) entries.push_back(&entry);
-    }
-    Sort_symbols_by_name(&entries);
-    return entries;
-}
-
-// An entry counts as undefined when it was made by a reference and never defined.
-int Verify_symbol_definitions(const symtab_t* symTab, int print_info) {
-    std::vector<const sym_t*> undefined;
-    for (const auto& block : symTab->blocks) {
-        for (const sym_t& the_sym : block) {
-            if (the_sym.is_defined == SYM_REFERENCED && the_sym.lineNum == -1) {
-                undefined.push_back(&the_sym);
-            }
-        }
-    }
-    if (print_info != 0) {
-        Sort_symbols_by_name(&undefined);
-        for (const sym_t* the_sym : undefined) {
-            std::printf("\nSymbol \"%s\" not defined: ", the_sym->sym_name.c_str());
-            std::printf("xref(s):");
-            std::printf("\n");
-        }
-    }
-    if (!undefined.empty()) {
-        std::printf("\n");
-    } else if (print_info != 0) {
-        std::printf("\nAll symbols were defined\n\n");
-    }
-    return undefined.empty() ? 1 : 0;
-}
-
-void Delete_symbol_table(symtab_t* symTab) {
-    if (symTab == nullptr) {
-        std::fputs("\n ERR: tried to delete empty symbol table\n", consolefp);
-        return;
-    }
-    delete symTab;
-}
+void Delete_symbol_table(symtab_t* symTab) { delete symTab; }
 
 void Reset_symbols() {
     delete Symbol_Table;

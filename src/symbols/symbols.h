@@ -12,11 +12,9 @@
 
 struct sym_t {
     std::string sym_name;
-    int8_t is_defined = SYM_DEFINED;  // SymbolOrigin
-    int8_t where_defined = SEG_CODE;  // Segment current at the definition
-    int32_t type = 0;                 // SymbolKind
+    int32_t type = 0;  // SymbolKind
     int32_t val = 0;
-    int32_t lineNum = 0;
+    int32_t lineNum = 0;        // the defining line
     std::vector<int32_t> xref;  // referencing line numbers, in the order added
 };
 
@@ -35,35 +33,18 @@ extern symtab_t* Symbol_Table;  // null  the run's table, created by the driver
 
 /// Returns a new empty table.
 symtab_t* Create_symTable();
-/// Returns an entry; a SYM_REFERENCED entry gets val 0, lineNum -1 and lineNum as first xref.
-sym_t Create_symItem(const std::string& name, int type, int val, int lineNum, int def_ref,
-                     int curr_seg);
-/// Adds a new entry and returns 1; returns 0 and changes nothing when the name exists.
-int Add_sym_to_symTable(symtab_t* symTab, const std::string& name, int type, int val, int lineNum,
-                        int def_ref, int curr_seg);
-/// Records a definition for an existing entry: 1, or SYM_VAL_CONFLICT for another value.
-int Add_symbol_def_to_symTab(symtab_t* symTab, const std::string& name, int val, int lineNum);
+/// Adds the definition of a new name and returns 1; returns 0 and changes nothing when the
+/// name exists.
+int Add_sym_to_symTable(symtab_t* symTab, const std::string& name, int type, int val, int lineNum);
 /// Appends lineNum to the references of name; nothing when name is absent.
 void Add_xref_to_symTab(symtab_t* symTab, const std::string& name, int lineNum);
-/// Appends one reference to the entry.
-void Add_to_xrefs(sym_t* the_sym, int lineNum);
 
-/// 1 when symbol is in the table, else 0.
-int Is_symbol_in_table(const symtab_t* symTab, const std::string& symbol);
 /// 1 and the register number through tmp_val when symbol is a SYM_DEF name; else 0.
 int Is_symbol_valid_regdef(const symtab_t* symTab, const std::string& symbol, int* tmp_val);
 /// 1 and the value through tmp_val when symbol is defined with another kind; else 0.
 int Is_symbol_valid_nonreg_type(const symtab_t* symTab, const std::string& symbol, int* tmp_val);
-/// The value of symbol, -1 when absent.
-int Get_symbol_value(const symtab_t* symTab, const std::string& symbol);
-/// 1 and the kind through symbol_type when present; else 0.
-int Get_symbol_type(const symtab_t* symTab, const std::string& symbol, int* symbol_type);
 /// Sorts entries into ascending byte-wise order of their names.
 void Sort_symbols_by_name(std::vector<const sym_t*>* entries);
-/// Every entry of the table in ascending byte-wise order of the names.
-std::vector<const sym_t*> Get_symbols_in_name_order(const symtab_t* symTab);
-/// 1 when no entry is undefined; prints the undefined ones to stdout when print_info.
-int Verify_symbol_definitions(const symtab_t* symTab, int print_info);
 /// Releases the table and its entries.
 void Delete_symbol_table(symtab_t* symTab);
 

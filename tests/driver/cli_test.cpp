@@ -1,12 +1,12 @@
 // The tevlin command run as a real process: exit codes, messages and which files exist.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <algorithm>
 #include <filesystem>
 #include <string>
 #include <vector>
 
+#include "support/process.h"
 #include "support/tempdir.h"
 
 namespace {
@@ -15,13 +15,10 @@ using Names = std::vector<std::string>;
 
 // Runs the binary with args inside dir; returns the exit code and leaves stderr in console.
 int run_tevlin(const TempDir& dir, const Names& args, std::string* console) {
-    const std::string console_path = dir.path() + ".console";
-    std::string command = "cd '" + dir.path() + "' && '" TEVLIN_BINARY "'";
-    for (const std::string& arg : args) command += " '" + arg + "'";
-    const int status = std::system((command + " 2>'" + console_path + "'").c_str());
-    *console = dir.read("../" + std::filesystem::path(console_path).filename().string());
-    std::filesystem::remove(console_path);
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    const ProcessResult run = Run_program(TEVLIN_BINARY, args, dir.path());
+    EXPECT_EQ(run.out, "");
+    *console = run.err;
+    return run.exit_code;
 }
 
 Names files_in(const TempDir& dir) {

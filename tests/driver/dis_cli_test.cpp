@@ -1,29 +1,19 @@
 // The tevlin-dis command run as a real process: exit codes, messages, and nothing on standard
 // output for a file it cannot read.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <string>
 #include <vector>
 
 #include "global.h"
 #include "rom/image_reader.h"
+#include "support/process.h"
 #include "support/tempdir.h"
 
 namespace {
 
-struct DisRun {
-    int exit_code;
-    std::string out;
-    std::string err;
-};
-
-// Runs the binary with args inside dir, standard output going to out_path.
-DisRun run_dis(const TempDir& dir, const std::string& args, const std::string& out_path = "out") {
-    const std::string command =
-        "cd '" + dir.path() + "' && '" TEVLIN_DIS_BINARY "' " + args + " >" + out_path + " 2>err";
-    const int status = std::system(command.c_str());
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, dir.read("out"), dir.read("err")};
+ProcessResult run_dis(const TempDir& dir, const std::vector<std::string>& args) {
+    return Run_program(TEVLIN_DIS_BINARY, args, dir.path());
 }
 
 TEST(DisCommandLine, ExitCodesAndMessages) {
@@ -37,11 +27,11 @@ TEST(DisCommandLine, ExitCodesAndMessages) {
     dir.write("prog_rom.vhd", block.substr(0, block.size() - 2));
     dir.write("text.asm", "NOP\n");
 
-    const DisRun usage = run_dis(dir, "");
+    const ProcessResult usage = run_dis(dir, {});
     EXPECT_EQ(usage.exit_code, 1);
     EXPECT_EQ(usage.out, "");
     EXPECT_EQ(usage.err.substr(0, 24), "Usage: tevlin-dis FILE\n\n");
-    EXPECT_EQ(run_dis(dir, "--help").out, usage.err);
+    EXPECT_EQ(run_dis(dir, {"--help"}).out, usage.err);
 
     const struct {
         const char* file;
@@ -59,12 +49,15 @@ TEST(DisCommandLine, ExitCodesAndMessages) {
         {".", 2, "tevlin-dis: .: cannot be read: Is a directory\n"},
     };
     for (const auto& c : cases) {
-        const DisRun run = run_dis(dir, c.file);
+        const ProcessResult run = run_dis(dir, {c.file});
         EXPECT_EQ(run.exit_code, c.exit_code) << c.file;
         EXPECT_EQ(run.err, c.err);
         EXPECT_EQ(run.out.empty(), c.exit_code == 2) << c.file;
     }
-    EXPECT_EQ(run_dis(dir, "good.mem", "/dev/full").exit_code, 4);
+    const ProcessResult full = Run_program(
+        "sh", {"-c", R"(exec "$0" good.mem >/dev/full)", TEVLIN_DIS_BINARY}, dir.path());
+    EXPECT_EQ(full.exit_code, 4);
+    EXPECT_EQ(full.err, "tevlin-dis: standard output could not be written\n");
 }
 
 }  // namespace

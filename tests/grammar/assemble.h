@@ -36,7 +36,12 @@ class GrammarTest : public ::testing::Test {
     /// Every symbol in name order as "name=value" and "/line" per reference, space-separated.
     static std::string symbols() {
         std::string text;
-        for (const sym_t* entry : Get_symbols_in_name_order(Symbol_Table)) {
+        std::vector<const sym_t*> entries;
+        for (const auto& block : Symbol_Table->blocks) {
+            for (const sym_t& entry : block) entries.push_back(&entry);
+        }
+        Sort_symbols_by_name(&entries);
+        for (const sym_t* entry : entries) {
             text += " " + entry->sym_name + "=" + std::to_string(entry->val);
             for (const int32_t line : entry->xref) text += "/" + std::to_string(line);
         }

@@ -34,7 +34,7 @@ TEST_F(GrammarTest, LabelsAndSyntaxErrorsKeepTheNumbering) {
                        items[i]->has_lab, items[i]->err_msg),
                   rows[i]);
     }
-    EXPECT_EQ(items[0]->arg1, 3);  // a forward reference to the long label, defined whole
+    EXPECT_EQ(items[0]->instr_bits, 0x08018u);  // BRN 3: the long label, defined whole
     // Label messages come from the first pass only; the first definition of LOOP holds.
     EXPECT_EQ(console_.text(),
               "**ERROR # 1:  line# (0004) => Multiple definitions for label: LOOP \n"

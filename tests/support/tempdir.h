@@ -4,15 +4,23 @@
 
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <sstream>
 #include <string>
 
 class TempDir {
   public:
     TempDir() {
-        std::string pattern =
-            (std::filesystem::temp_directory_path() / "tevlin-test-XXXXXX").string();
-        path_ = mkdtemp(pattern.data());
+        const std::filesystem::path base = std::filesystem::temp_directory_path();
+        std::random_device random;
+        for (;;) {
+            const std::filesystem::path candidate =
+                base / ("tevlin-test-" + std::to_string(random()));
+            if (std::filesystem::create_directory(candidate)) {
+                path_ = candidate.string();
+                return;
+            }
+        }
     }
     ~TempDir() {
         std::error_code ignored;

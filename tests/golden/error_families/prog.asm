@@ -1,0 +1,24 @@
+; one error of each family
+.EQU SIZE = 2000
+.DEF R_BAD = R32
+.EQU SIZE = 5
+.DSEG
+.ORG 300
+BUF: .BYTE 0
+BIG: .BYTE 300
+VALS: .DB 1, 2
+.CSEG 1
+.CSEG
+.ORG 0x10
+THIS_LABEL_IS_LONGER_THAN_32_CHARS: NOP
+VALS: MOV R1, 0x1FF
+     ADD R40, R33 ; %s%n is text
+     LSL R_BAD
+     IN R1, R2
+     BRN NOWHERE
+     BRN 1025
+     LD R1, (R2) R3
+     ADD R1,
+     NOP
+.DSEG
+     RET

@@ -1,0 +1,4 @@
+START: LD R1, 0x20
+.ORG 1022
+       BRN START
+       ST R1, 0x20

@@ -1,0 +1,10 @@
+.ORG 4
+A: NOP
+   NOP
+.ORG 5
+B: ADD R1, R2
+   BRN A
+.ORG 8
+   NOP 5
+.ORG 8
+   CLC

@@ -1,0 +1,3 @@
+NOP
+.DSEG
+X: .DB 0x5A
