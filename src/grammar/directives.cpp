@@ -105,8 +105,7 @@ void Byte_directive(int /*code*/, const Operands& operands) {
     }
     if (currSeg != SEG_DATA) perrMsg(".BYTE directive only valid in data segment");
     if (count == 0) perrMsg(".BYTE directive must specify non-zero value)");
-    tmpItem =
-        directive_item(dsegAddr, LINE_BYTE, static_cast<unsigned int>(count));
+    tmpItem = directive_item(dsegAddr, LINE_BYTE, static_cast<unsigned int>(count));
     if (block_fits(count)) {
         Reserve_memory_without_init(data_mem_array, dsegAddr, count);
         advance_data_address(count);

@@ -35,9 +35,7 @@ class BlockWriter {
     srcItem_t* previous_ = nullptr;
 };
 
-srcItem_t* separator() {
-    return Create_srcItem(nullptr, 0, 0, LINE_SEPARATOR, nullptr, 0, 0);
-}
+srcItem_t* separator() { return Create_srcItem(nullptr, 0, 0, LINE_SEPARATOR, nullptr, 0, 0); }
 
 srcItem_t* startup_item(const std::string& line, int addr, int inst_type, unsigned int word,
                         int arg1) {
