@@ -79,7 +79,6 @@ TEST(DisassemblyTest, AssemblesBackIntoTheSameImage) {
         {"zeros in the middle of code", {{5, 0x18003}, {6, 0}, {7, 0}, {8, 0x08030}}},
         {"branch to 0 and to 1023", {{0, 0x08000}, {1, 0x09FF8}, {1023, 0x09FF8}}},
         {"branch to 1023 without code there", {{0, 0x09FF9}}},
-        {"store pairs out of order", {{0, 0x36001}, {1, 0x3A005}, {2, 0x36002}, {3, 0x3A004}}},
     };
     TempDir dir;
     for (const auto& c : cases) {
