@@ -5,8 +5,8 @@
 #include <cstdlib>
 #include <string>
 
-#include "fuzz/invariants.h"
 #include "fuzz/scratch.h"
+#include "support/invariants.h"
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
     Make_scratch_dir();

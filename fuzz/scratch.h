@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "driver/session.h"
+#include "support/session.h"
 
 /// Makes the scratch directory; aborts when it cannot be made.
 void Make_scratch_dir();

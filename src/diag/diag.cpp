@@ -4,8 +4,8 @@
 #include <cstdarg>
 #include <vector>
 
-#include "driver/files.h"
-#include "driver/state.h"
+#include "driver/base/files.h"
+#include "driver/base/state.h"
 
 std::string errMsg;
 int errCnt = 0;

@@ -99,6 +99,13 @@ void Start_db_values();
 /// Appends the low 8 bits of value to data_list_array and counts it in dlist_indx.
 void Add_db_value(int value);
 
+/// Closes an instruction line of the second pass: takes its code address, advances
+/// csegAddr and srcLineNum, clears the per-line state and the line's message.
+void InstrLineAccounting();
+/// Closes any other line of the second pass: advances srcLineNum, clears the per-line
+/// state and the line's message; csegAddr and tmp_inst stay.
+void NonInstrLineAccounting();
+
 // Line-level actions.
 /// A label has been read: pass 1 checks its length and keeps it in current_sym; pass 2
 /// raises lab_flag.

@@ -4,8 +4,9 @@
 
 #include "datamem/datamem.h"
 #include "diag/diag.h"
-#include "driver/state.h"
+#include "driver/base/state.h"
 #include "grammar/actions.h"
+#include "listing/items/srclist.h"
 #include "symbols/symbols.h"
 
 namespace {

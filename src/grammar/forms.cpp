@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "diag/diag.h"
-#include "driver/state.h"
+#include "driver/base/state.h"
 #include "grammar/actions.h"
 #include "isa/handlers.h"
 #include "symbols/symbols.h"

@@ -6,7 +6,7 @@
 #include <cstdint>
 
 #include "diag/diag.h"
-#include "driver/state.h"
+#include "driver/base/state.h"
 #include "global.h"
 #include "grammar/actions.h"
 #include "isa/opcodes.h"

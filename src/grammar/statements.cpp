@@ -2,8 +2,10 @@
 // lines (definitions and counters in pass 1, the line's item in pass 2).
 #include "datamem/datamem.h"
 #include "diag/diag.h"
-#include "driver/state.h"
+#include "driver/base/state.h"
 #include "grammar/actions.h"
+#include "isa/handlers.h"
+#include "listing/items/srclist.h"
 #include "symbols/symbols.h"
 
 namespace {
@@ -23,6 +25,25 @@ void complete_line(void (*accounting)()) {
 }
 
 }  // namespace
+
+void InstrLineAccounting() {
+    Take_code_address(csegAddr);
+    csegAddr += 1;
+    srcLineNum += 1;
+    tmp_inst = 0;
+    currOpCode.clear();
+    lab_flag = 0;
+    dlist_indx = 0;
+    Free_errMsg_buf();
+}
+
+void NonInstrLineAccounting() {
+    lab_flag = 0;
+    dlist_indx = 0;
+    srcLineNum += 1;
+    currOpCode.clear();
+    Free_errMsg_buf();
+}
 
 bool Is_instruction_family(Family family) {
     switch (family) {

@@ -7,9 +7,9 @@
 #include <string>
 
 #include "diag/diag.h"
-#include "driver/state.h"
+#include "driver/base/state.h"
 #include "isa/opcodes.h"
-#include "listing/srclist.h"
+#include "listing/items/srclist.h"
 
 bool codeAddrTaken[kProgWords];
 

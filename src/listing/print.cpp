@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "listing/text_buffer.h"
+#include "driver/base/text_buffer.h"
 
 namespace {
 

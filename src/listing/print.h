@@ -4,7 +4,7 @@
 
 #include <cstdio>
 
-#include "listing/srclist.h"
+#include "listing/items/srclist.h"
 
 /// Writes the key, every item's entry and a final line end.
 void Print_srcList(const srcList_t* the_list, std::FILE* file);

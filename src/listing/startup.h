@@ -3,7 +3,7 @@
 #ifndef TEVLIN_LISTING_STARTUP_H_
 #define TEVLIN_LISTING_STARTUP_H_
 
-#include "listing/srclist.h"
+#include "listing/items/srclist.h"
 
 /// Inserts separator, load/store pairs, the branch when needed, and separator at count.
 void Insert_start_up_code(srcList_t* the_list, const unsigned char* data_mem_array,

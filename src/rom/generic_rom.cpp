@@ -1,6 +1,6 @@
 // xprog_rom.vhd: the program as a constant array of 18-bit vectors read by a clocked process,
 // for simulators without the vendor's block-RAM primitive.
-#include "listing/text_buffer.h"
+#include "driver/base/text_buffer.h"
 #include "rom/rom.h"
 
 namespace {

@@ -1,5 +1,5 @@
 // NAME.mem: the program image as one line of five hexadecimal digits per word.
-#include "listing/text_buffer.h"
+#include "driver/base/text_buffer.h"
 #include "rom/rom.h"
 
 void Generate_raw_hex_file(const srcList_t* the_list, std::FILE* vhd_file) {

@@ -4,7 +4,7 @@
 
 #include <cstdio>
 
-#include "listing/srclist.h"
+#include "listing/items/srclist.h"
 
 // The layout of the two VHDL images, shared by their writers and the image reader.
 // clang-format off

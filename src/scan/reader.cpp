@@ -7,7 +7,7 @@
 #include <cstring>
 
 #include "diag/diag.h"
-#include "driver/state.h"
+#include "driver/base/state.h"
 #include "global.h"
 
 char lexbuf[kLexbufSize];

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "listing/text_buffer.h"
+#include "driver/base/text_buffer.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "driver/assembler.h"
-#include "driver/files.h"
-#include "driver/state.h"
+#include "driver/base/files.h"
+#include "driver/base/state.h"
 #include "support/capture.h"
 
 namespace {

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "driver/session.h"
+#include "support/session.h"
 #include "support/tempdir.h"
 
 namespace {

@@ -7,8 +7,8 @@
 #include <sstream>
 #include <string>
 
-#include "driver/session.h"
-#include "fuzz/invariants.h"
+#include "support/invariants.h"
+#include "support/session.h"
 #include "support/tempdir.h"
 
 namespace {

@@ -7,7 +7,7 @@
 #include "diag/diag.h"
 #include "driver/assembler.h"
 #include "grammar/parser.h"
-#include "listing/srclist.h"
+#include "listing/items/srclist.h"
 #include "scan/reader.h"
 #include "scan/tokens.h"
 #include "support/capture.h"

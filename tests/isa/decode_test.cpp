@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "driver/session.h"
 #include "listing/disassembly.h"
 #include "rom/image_reader.h"
+#include "support/session.h"
 #include "support/tempdir.h"
 
 namespace {

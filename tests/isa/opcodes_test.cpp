@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "driver/session.h"
+#include "support/session.h"
 #include "support/tempdir.h"
 
 namespace {

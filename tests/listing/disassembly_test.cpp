@@ -12,9 +12,9 @@
 #include <utility>
 #include <vector>
 
-#include "driver/session.h"
 #include "global.h"
 #include "rom/image_reader.h"
+#include "support/session.h"
 #include "support/tempdir.h"
 
 namespace {

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "diag/diag.h"
-#include "driver/state.h"
+#include "driver/base/state.h"
 #include "global.h"
 #include "scan/source_fixture.h"
 #include "support/capture.h"

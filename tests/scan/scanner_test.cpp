@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "driver/state.h"
+#include "driver/base/state.h"
 #include "scan/source_fixture.h"
 #include "scan/tokens.h"
 

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "driver/assembler.h"
-#include "driver/state.h"
+#include "driver/base/state.h"
 #include "scan/reader.h"
 #include "scan/tokens.h"
 

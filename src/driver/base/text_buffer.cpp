@@ -1,5 +1,5 @@
 // Output text with printf's fixed-width fields, written to its stream in large pieces.
-#include "listing/text_buffer.h"
+#include "driver/base/text_buffer.h"
 
 #include <algorithm>
 #include <array>

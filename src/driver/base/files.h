@@ -1,6 +1,6 @@
 // The seven streams of one run and the names they were opened under.
-#ifndef TEVLIN_DRIVER_FILES_H_
-#define TEVLIN_DRIVER_FILES_H_
+#ifndef TEVLIN_DRIVER_BASE_FILES_H_
+#define TEVLIN_DRIVER_BASE_FILES_H_
 
 #include <cstdio>
 
@@ -16,4 +16,4 @@ extern std::FILE* raw_hex_fp;  // null  NAME.mem
 /// Closes whatever streams are still open and sets every handle to null.
 void Reset_files();
 
-#endif  // TEVLIN_DRIVER_FILES_H_
+#endif  // TEVLIN_DRIVER_BASE_FILES_H_

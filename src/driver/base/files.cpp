@@ -1,5 +1,5 @@
 // The seven streams of one run.
-#include "driver/files.h"
+#include "driver/base/files.h"
 
 #include <initializer_list>
 

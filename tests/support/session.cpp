@@ -1,13 +1,10 @@
 // One whole assembly run in-process on a source text, with every output captured.
-#include "driver/session.h"
+#include "support/session.h"
 
-#include <unistd.h>
-
-#include <climits>
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
-#include <vector>
 
 #include "diag/diag.h"
 #include "driver/assembler.h"
@@ -41,11 +38,8 @@ AssemblyOutput Assemble_source(const std::string& source, const std::string& dir
         std::ofstream out(dir + "/" + source_name, std::ios::binary);
         out.write(source.data(), static_cast<std::streamsize>(source.size()));
     }
-    std::vector<char> previous_dir(PATH_MAX);
-    if (getcwd(previous_dir.data(), previous_dir.size()) == nullptr || chdir(dir.c_str()) != 0) {
-        output.exit_code = -1;
-        return output;
-    }
+    const std::filesystem::path previous_dir = std::filesystem::current_path();
+    std::filesystem::current_path(dir);
 
     Reset_all_state();
     std::FILE* console = std::tmpfile();
@@ -66,6 +60,6 @@ AssemblyOutput Assemble_source(const std::string& source, const std::string& dir
     output.mem = read_file(name + ".mem");
     output.prog_rom = read_file("prog_rom.vhd");
     output.xprog_rom = read_file("xprog_rom.vhd");
-    if (chdir(previous_dir.data()) != 0) output.exit_code = -1;
+    std::filesystem::current_path(previous_dir);
     return output;
 }

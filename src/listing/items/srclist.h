@@ -1,7 +1,7 @@
 // The source item list: one item per second-pass line (and per start-up line), in program
 // order, from which the listing, the debug file and the program image are made.
-#ifndef TEVLIN_LISTING_SRCLIST_H_
-#define TEVLIN_LISTING_SRCLIST_H_
+#ifndef TEVLIN_LISTING_ITEMS_SRCLIST_H_
+#define TEVLIN_LISTING_ITEMS_SRCLIST_H_
 
 #include <cstdint>
 #include <string_view>
@@ -84,4 +84,4 @@ void Get_srcItem_instr_bits(const srcList_t* the_list, unsigned int* instr_array
 /// Deletes SrcList with its items, sets it to null and releases the storage of every item.
 void Reset_srclist();
 
-#endif  // TEVLIN_LISTING_SRCLIST_H_
+#endif  // TEVLIN_LISTING_ITEMS_SRCLIST_H_

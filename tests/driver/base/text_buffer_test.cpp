@@ -1,5 +1,5 @@
 // The hand-made fields must give exactly what the printf formats they replace give.
-#include "listing/text_buffer.h"
+#include "driver/base/text_buffer.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // The source item list: creation, appending, the start-up splice, lookups and the image.
-#include "listing/srclist.h"
+#include "listing/items/srclist.h"
 
 #include <algorithm>
 #include <cstring>

@@ -1,7 +1,7 @@
 // Output text built in memory with printf's fixed-width fields and handed to a stream in large
 // pieces: the listing and the symbol report write millions of short fields.
-#ifndef TEVLIN_LISTING_TEXT_BUFFER_H_
-#define TEVLIN_LISTING_TEXT_BUFFER_H_
+#ifndef TEVLIN_DRIVER_BASE_TEXT_BUFFER_H_
+#define TEVLIN_DRIVER_BASE_TEXT_BUFFER_H_
 
 #include <cstdint>
 #include <cstdio>
@@ -51,4 +51,4 @@ class TextBuffer {
     char bytes_[kSize];
 };
 
-#endif  // TEVLIN_LISTING_TEXT_BUFFER_H_
+#endif  // TEVLIN_DRIVER_BASE_TEXT_BUFFER_H_

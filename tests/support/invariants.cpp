@@ -1,7 +1,7 @@
 // Properties that every assembly run has, whatever its source: the ROM files are whole after a
 // clean run and empty otherwise, the debug file lists the listed instructions, and the listing
 // closes with the symbol report.
-#include "fuzz/invariants.h"
+#include "support/invariants.h"
 
 #include <algorithm>
 #include <string_view>

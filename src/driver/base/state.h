@@ -1,10 +1,11 @@
-// Assembly state of the current line and pass, and the two end-of-line operations.
-#ifndef TEVLIN_DRIVER_STATE_H_
-#define TEVLIN_DRIVER_STATE_H_
+// Assembly state of the current line and pass, shared by the reader, the grammar, the
+// instruction handlers and the messages.
+#ifndef TEVLIN_DRIVER_BASE_STATE_H_
+#define TEVLIN_DRIVER_BASE_STATE_H_
 
 #include <string>
 
-#include "listing/srclist.h"
+struct srcItem_t;
 
 // clang-format off
 // name             start value    meaning
@@ -21,15 +22,7 @@ extern srcItem_t* tmpItem;         // null   item of the current line; the list 
 extern std::string rawLine;        // ""     current source line as read, newline included
 // clang-format on
 
-/// Closes an instruction line of the second pass: takes its code address, advances
-/// csegAddr and srcLineNum, clears the per-line state and the line's message.
-void InstrLineAccounting();
-
-/// Closes any other line of the second pass: advances srcLineNum, clears the per-line
-/// state and the line's message; csegAddr and tmp_inst stay.
-void NonInstrLineAccounting();
-
 /// Restores the variables above to their start values.
 void Reset_assembly_state();
 
-#endif  // TEVLIN_DRIVER_STATE_H_
+#endif  // TEVLIN_DRIVER_BASE_STATE_H_

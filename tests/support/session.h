@@ -1,6 +1,6 @@
 // One whole assembly run in-process on a source text, with every output captured.
-#ifndef TEVLIN_DRIVER_SESSION_H_
-#define TEVLIN_DRIVER_SESSION_H_
+#ifndef TEVLIN_TESTS_SUPPORT_SESSION_H_
+#define TEVLIN_TESTS_SUPPORT_SESSION_H_
 
 #include <string>
 
@@ -23,4 +23,4 @@ struct AssemblyOutput {
 AssemblyOutput Assemble_source(const std::string& source, const std::string& dir,
                                const std::string& name = "prog");
 
-#endif  // TEVLIN_DRIVER_SESSION_H_
+#endif  // TEVLIN_TESTS_SUPPORT_SESSION_H_

@@ -1,11 +1,11 @@
 // Properties that every assembly run has, whatever its source: shared by the fuzz target and
 // the regression tests.
-#ifndef TEVLIN_FUZZ_INVARIANTS_H_
-#define TEVLIN_FUZZ_INVARIANTS_H_
+#ifndef TEVLIN_TESTS_SUPPORT_INVARIANTS_H_
+#define TEVLIN_TESTS_SUPPORT_INVARIANTS_H_
 
 #include <string>
 
-#include "driver/session.h"
+#include "support/session.h"
 
 /// Returns one line per property that the run breaks, or an empty text when it has them all.
 std::string Describe_invariant_violations(const AssemblyOutput& run);
@@ -13,4 +13,4 @@ std::string Describe_invariant_violations(const AssemblyOutput& run);
 /// Returns one line per output in which two runs on the same source differ, or an empty text.
 std::string Describe_run_differences(const AssemblyOutput& first, const AssemblyOutput& second);
 
-#endif  // TEVLIN_FUZZ_INVARIANTS_H_
+#endif  // TEVLIN_TESTS_SUPPORT_INVARIANTS_H_
