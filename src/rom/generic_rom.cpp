@@ -1,6 +1,6 @@
 // xprog_rom.vhd: the program as a constant array of 18-bit vectors read by a clocked process,
 // for simulators without the vendor's block-RAM primitive.
-#include "driver/base/text_buffer.h"
+#include "driver/base/text_output.h"
 #include "rom/rom.h"
 
 namespace {
@@ -68,24 +68,22 @@ void Generate_vhdl_prog_rom_generic(const srcList_t* the_list, std::FILE* vhd_fi
 }
 
 void Write_vhdl_prog_rom_generic(const unsigned int* image, std::FILE* vhd_file) {
-    TextBuffer out(vhd_file);
+    TextOutput out(vhd_file);
     out.text(kFileHead);
     for (int first = 0; first < kProgWords; first += kWordsPerArrayLine) {
         const int last = first + kWordsPerArrayLine - 1;
         out.text("      ");
-        for (int addr = first; addr <= last; addr++) {
-            const unsigned int word = image[addr];
-            out.text("\"");
-            out.text(two_bit_text(word));
-            out.text("\" & X\"");
-            out.hex(low_bits(word), 4);
-            out.text(addr == kProgWords - 1 ? "\");" : "\", ");
+        for (int addr = first; addr < last; addr++) {
+            out.print(FMT_COMPILE("\"{}\" & X\"{:04X}\", "), two_bit_text(image[addr]),
+                      low_bits(image[addr]));
         }
-        out.text(" -->> (");
-        out.decimal(first, 4, TextBuffer::Fill::kBlanksBefore);
-        out.text(" - ");
-        out.decimal(last, 4, TextBuffer::Fill::kBlanksBefore);
-        out.text(last == kProgWords - 1 ? ") \n\n" : ") \n");
+        if (last < kProgWords - 1) {
+            out.print(FMT_COMPILE("\"{}\" & X\"{:04X}\",  -->> ({:4} - {:4}) \n"),
+                      two_bit_text(image[last]), low_bits(image[last]), first, last);
+        } else {
+            out.print(FMT_COMPILE("\"{}\" & X\"{:04X}\"); -->> ({:4} - {:4}) \n\n"),
+                      two_bit_text(image[last]), low_bits(image[last]), first, last);
+        }
     }
     out.text(kFileTail);
 }

@@ -1,5 +1,5 @@
 // NAME.mem: the program image as one line of five hexadecimal digits per word.
-#include "driver/base/text_buffer.h"
+#include "driver/base/text_output.h"
 #include "rom/rom.h"
 
 void Generate_raw_hex_file(const srcList_t* the_list, std::FILE* vhd_file) {
@@ -9,9 +9,6 @@ void Generate_raw_hex_file(const srcList_t* the_list, std::FILE* vhd_file) {
 }
 
 void Write_raw_hex_file(const unsigned int* image, std::FILE* vhd_file) {
-    TextBuffer out(vhd_file);
-    for (int addr = 0; addr < kProgWords; addr++) {
-        out.hex(image[addr], 5);
-        out.text("\n");
-    }
+    TextOutput out(vhd_file);
+    for (int addr = 0; addr < kProgWords; addr++) out.print(FMT_COMPILE("{:05X}\n"), image[addr]);
 }

@@ -2,15 +2,16 @@
 // alphabetical order with value, defining line and referencing lines.
 #include "symbols/report.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
+#include <string>
 #include <vector>
 
-#include "driver/base/text_buffer.h"
+#include "driver/base/text_output.h"
 
 namespace {
 
-constexpr int kNameWidth = 14;
 constexpr size_t kXrefsPerLine = 10;
 constexpr size_t kPrefetchAhead = 8;  // entries fetched ahead while a section is printed
 
@@ -33,39 +34,49 @@ constexpr ReportSection kSections[] = {
 
 constexpr size_t kSectionCount = sizeof kSections / sizeof kSections[0];
 
-using Fill = TextBuffer::Fill;
+// A name in the report's first column: left-aligned and filled with blanks to 14 characters,
+// or whole when it is longer. Names hold only letters, digits and "_", so a byte is a column
+// and the display width that {fmt} would measure for "{:<14}" is known without looking.
+struct NameColumn {
+    const std::string& name;
+};
 
-// The name, value and line columns of one entry.
-void print_columns(const sym_t& item, TextBuffer& out) {
-    out.padded(item.sym_name, kNameWidth, true);
+}  // namespace
+
+template <>
+struct fmt::formatter<NameColumn> {
+    static constexpr size_t kWidth = 14;
+
+    constexpr auto parse(format_parse_context& context) { return context.begin(); }
+
+    template <class Context>
+    auto format(const NameColumn& column, Context& context) const {
+        auto out = std::copy(column.name.begin(), column.name.end(), context.out());
+        const size_t size = column.name.size();
+        return std::fill_n(out, size < kWidth ? kWidth - size : 0, ' ');
+    }
+};
+
+namespace {
+
+// One entry: name, value, defining line and the referencing lines, ten to a report line.
+void print_item(const sym_t& item, TextOutput& out) {
     if (item.type == SYM_DEF) {
-        out.text("   r");
-        out.decimal(item.val, 2, Fill::kBlanksAfter);
+        out.print(FMT_COMPILE("{}   r{:<2}   ({:04})  ||  "), NameColumn{item.sym_name}, item.val,
+                  item.lineNum);
     } else {
-        out.text(" 0x");
-        out.hex(static_cast<uint32_t>(item.val), 3);
+        out.print(FMT_COMPILE("{} 0x{:03X}   ({:04})  ||  "), NameColumn{item.sym_name},
+                  static_cast<uint32_t>(item.val), item.lineNum);
     }
-    out.text("   (");
-    out.decimal(item.lineNum, 4, Fill::kZeros);
-    out.text(")  ||  ");
-}
-
-void print_xrefs(const std::vector<int32_t>& the_xref, TextBuffer& out) {
-    for (size_t i = 0; i < the_xref.size(); i++) {
+    for (size_t i = 0; i < item.xref.size(); i++) {
         if (i > 0 && i % kXrefsPerLine == 0) out.text("\n                               ||  ");
-        out.decimal(the_xref[i], 4, Fill::kZeros);
-        out.text(" ");
+        out.print(FMT_COMPILE("{:04} "), item.xref[i]);
     }
-}
-
-void print_item(const sym_t& item, TextBuffer& out) {
-    print_columns(item, out);
-    print_xrefs(item.xref, out);
     out.text("\n");
 }
 
 void print_section(const std::vector<const sym_t*>& entries, const ReportSection& section,
-                   TextBuffer& out) {
+                   TextOutput& out) {
     out.text(section.title);
     out.text("\n------------------------------------------------------------ \n");
     for (size_t i = 0; i < entries.size(); i++) {
@@ -109,7 +120,7 @@ void Print_symbol_table(const symtab_t* symTab, std::FILE* file) {
     for_each_entry_in_section(*symTab, [&by_section](size_t section, const sym_t& entry) {
         by_section[section].push_back(&entry);
     });
-    TextBuffer out(file);
+    TextOutput out(file);
     for (size_t i = 0; i < kSectionCount; i++) {
         Sort_symbols_by_name(&by_section[i]);
         print_section(by_section[i], kSections[i], out);

@@ -1,12 +1,17 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
 #include <map>
+#include <random>
+#include <sstream>
 #include <string>
 #include <vector>
 
 #include "driver/base/state.h"
 #include "scan/source_fixture.h"
 #include "scan/tokens.h"
+#include "support/reference_scanner.h"
 
 namespace {
 
@@ -88,6 +93,67 @@ TEST_F(ScannerTest, ScansTheSourceTwiceThenEnds) {
               "0ORG<.ORG> 0num:1<.ORG> 0EOL<.ORG> 0NOP<NOP > 0EOL<NOP > "
               "1ORG<.ORG> 1num:1<.ORG> 1EOL<.ORG> 1NOP<NOP > 1EOL<NOP > ");
     EXPECT_EQ(yylex(), TOK_END);
+}
+
+// Lines of pieces that sit at the edges of the rules: register and name shapes, directives
+// and mnemonics with and without their boundaries, quotes, parentheses, numbers, blanks,
+// carriage returns, comments and bytes outside the language.
+std::string random_source(unsigned seed) {
+    static const char* const kPieces[] = {
+        "R",     "R_",   "(",    ")",   "\"",   "\"\"",  ".ORG", ".CSEG", ".DB",
+        ".BYTE", ".EQU", ".DEF", "ADD", "ADDC", "RETIE", "LD",   "0X",    "0x1f",
+        "12",    "A",    "F",    "G",   "_",    " ",     "\t",   ",",     ":",
+        "=",     "\r",   ";",    "r",   "x",    "\x80",  "\xFF", "-",     ".",
+    };
+    std::mt19937 random(seed);
+    std::uniform_int_distribution<size_t> piece(0, std::size(kPieces) - 1), count(0, 12);
+    std::string source;
+    for (int line = 0; line < 400; line++) {
+        for (size_t n = count(random); n > 0; n--) source += kPieces[piece(random)];
+        source += "\n";
+    }
+    return source;
+}
+
+std::string read_file(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+// The scanner against the plain rule table, on every example and golden source and on random
+// lines: the same tokens with the same values.
+TEST(ReferenceScanner, AgreesWithTheScanner) {
+    namespace fs = std::filesystem;
+    std::vector<std::pair<std::string, std::string>> sources;
+    const fs::path root(TEVLIN_SOURCE_DIR);
+    for (const fs::path& folder : {root / "examples", root / "tests/golden"}) {
+        for (const auto& entry : fs::recursive_directory_iterator(folder)) {
+            if (entry.path().extension() == ".asm") {
+                sources.emplace_back(entry.path().string(), read_file(entry.path()));
+            }
+        }
+    }
+    for (unsigned seed = 1; seed <= 20; seed++) {
+        sources.emplace_back("random " + std::to_string(seed), random_source(seed));
+    }
+    for (const auto& [name, source] : sources) {
+        const std::vector<Token> fast = First_pass_tokens(source, false);
+        const std::vector<Token> reference = First_pass_tokens(source, true);
+        size_t same = 0;
+        while (same < fast.size() && same < reference.size() && fast[same] == reference[same]) {
+            same++;
+        }
+        const auto shown = [same](const std::vector<Token>& tokens) {
+            if (same == tokens.size()) return std::string("the end");
+            const Token& token = tokens[same];
+            return std::to_string(token.code) + " " + std::to_string(token.val) + " " + token.str;
+        };
+        EXPECT_TRUE(same == fast.size() && same == reference.size())
+            << name << ": token " << same << " differs: scanner " << shown(fast) << ", rule table "
+            << shown(reference);
+    }
 }
 
 }  // namespace
