@@ -6,10 +6,27 @@
 #include <array>
 #include <string>
 
+#include "isa/opcodes.h"
 #include "scan/tokens.h"
 
 // What a keyword begins: an instruction family (its operand forms) or a directive.
-enum class Family { kAlu, kMem, kIo, kBranch, kR1, kNa, kSeg, kOrg, kEqu, kDef, kByte, kDb };
+enum class Family {
+    kAlu = OPS_ALU,
+    kMem = OPS_MEM,
+    kIo = OPS_IO,
+    kBranch = OPS_BRANCH,
+    kR1 = OPS_R1,
+    kNa = OPS_NA,
+    kSeg,
+    kOrg,
+    kEqu,
+    kDef,
+    kByte,
+    kDb,
+};
+
+/// The family of the operand forms of a mnemonic.
+constexpr Family Family_of_operands(OperandFamily family) { return static_cast<Family>(family); }
 
 /// True for the six instruction families.
 bool Is_instruction_family(Family family);
@@ -98,6 +115,10 @@ void Db_directive(int code, const Operands& operands);
 void Start_db_values();
 /// Appends the low 8 bits of value to data_list_array and counts it in dlist_indx.
 void Add_db_value(int value);
+
+/// Defines name (first pass); a name already defined keeps its definition and the line gets
+/// the message "Multiple definitions for label".
+void Define_name(const std::string& name, int kind, int value);
 
 /// Closes an instruction line of the second pass: takes its code address, advances
 /// csegAddr and srcLineNum, clears the per-line state and the line's message.

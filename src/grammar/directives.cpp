@@ -16,12 +16,6 @@ srcItem_t* directive_item(int address, int line_type, unsigned int size = 0) {
     return Create_srcItem(rawLine.c_str(), srcLineNum, address, line_type, nullptr, size, 0);
 }
 
-void define_name(const std::string& name, int kind, int value) {
-    if (Add_sym_to_symTable(Symbol_Table, name, kind, value, srcLineNum) == 0) {
-        perrMsg(Format_message("Multiple definitions for label: %s", name.c_str()).c_str());
-    }
-}
-
 // Whether a block of count bytes from dsegAddr stays inside data memory; summed in 64 bits
 // so that no count can wrap.
 bool block_fits(int count) { return static_cast<int64_t>(dsegAddr) + count <= kDataBytes; }
@@ -68,7 +62,7 @@ void Equ_directive(int /*code*/, const Operands& operands) {
     const std::string& name = operands[0].str;
     const int value = operands[1].val;
     if (!P2) {
-        define_name(name, SYM_EQU, value);
+        Define_name(name, SYM_EQU, value);
         return;
     }
     if (value < 0 || value > kEquMax) {
@@ -82,7 +76,7 @@ void Def_directive(int /*code*/, const Operands& operands) {
     const std::string& name = operands[0].str;
     const int reg = operands[1].val;
     if (!P2) {
-        define_name(name, SYM_DEF, reg);
+        Define_name(name, SYM_DEF, reg);
         return;
     }
     if (reg < 0 || reg > kRegMax) {

@@ -16,56 +16,50 @@ int syntaxErrCnt = 0;
 
 namespace {
 
+// What a keyword token begins: a statement of family with its instruction or directive code.
 struct Keyword {
-    int token;
     Family family;
-    int code;  // instruction code or directive code
+    int code;
 };
 
-// clang-format off
-constexpr Keyword kKeywords[] = {
-    {AND,   Family::kAlu,    INST_AND},   {OR,    Family::kAlu,    INST_OR},
-    {EXOR,  Family::kAlu,    INST_EXOR},  {TEST,  Family::kAlu,    INST_TEST},
-    {ADD,   Family::kAlu,    INST_ADD},   {ADDC,  Family::kAlu,    INST_ADDC},
-    {SUB,   Family::kAlu,    INST_SUB},   {SUBC,  Family::kAlu,    INST_SUBC},
-    {CMP,   Family::kAlu,    INST_CMP},   {MOV,   Family::kAlu,    INST_MOV},
-    {LD,    Family::kMem,    INST_LD},    {ST,    Family::kMem,    INST_ST},
-    {IN,    Family::kIo,     INST_IN},    {OUT,   Family::kIo,     INST_OUT},
-    {BRN,   Family::kBranch, INST_BRN},   {CALL,  Family::kBranch, INST_CALL},
-    {BREQ,  Family::kBranch, INST_BREQ},  {BRNE,  Family::kBranch, INST_BRNE},
-    {BRCS,  Family::kBranch, INST_BRCS},  {BRCC,  Family::kBranch, INST_BRCC},
-    {PUSH,  Family::kR1,     INST_PUSH},  {POP,   Family::kR1,     INST_POP},
-    {WSP,   Family::kR1,     INST_WSP},   {RSP,   Family::kR1,     INST_RSP},
-    {LSL,   Family::kR1,     INST_LSL},   {LSR,   Family::kR1,     INST_LSR},
-    {ROL,   Family::kR1,     INST_ROL},   {ROR,   Family::kR1,     INST_ROR},
-    {ASR,   Family::kR1,     INST_ASR},
-    {CLC,   Family::kNa,     INST_CLC},   {SEC,   Family::kNa,     INST_SEC},
-    {RET,   Family::kNa,     INST_RET},   {RETID, Family::kNa,     INST_RETID},
-    {RETIE, Family::kNa,     INST_RETIE}, {SEI,   Family::kNa,     INST_SEI},
-    {CLI,   Family::kNa,     INST_CLI},   {NOP,   Family::kNa,     INST_NOP},
-    {CSEG,  Family::kSeg,    DIR_CSEG},   {DSEG,  Family::kSeg,    DIR_DSEG},
-    {ORG,   Family::kOrg,    DIR_ORG},    {EQU,   Family::kEqu,    DIR_EQU},
-    {DEF,   Family::kDef,    DIR_DEF},    {BYTE,  Family::kByte,   DIR_BYTE},
-    {DB,    Family::kDb,     DIR_DB},
-};
-// clang-format on
-
-constexpr int kTokenLimit = DB + 1;  // DB closes the token codes
-
-// For each token code, the index of its keyword in kKeywords, -1 for the other tokens.
-constexpr std::array<int8_t, kTokenLimit> kKeywordIndex = [] {
-    std::array<int8_t, kTokenLimit> index{};
-    for (int8_t& entry : index) entry = -1;
-    for (size_t i = 0; i < sizeof kKeywords / sizeof kKeywords[0]; i++) {
-        index[static_cast<size_t>(kKeywords[i].token)] = static_cast<int8_t>(i);
+// The statement that each directive begins.
+constexpr Family family_of(DirectiveCode code) {
+    switch (code) {
+        case DIR_CSEG:
+        case DIR_DSEG:
+            return Family::kSeg;
+        case DIR_ORG:
+            return Family::kOrg;
+        case DIR_EQU:
+            return Family::kEqu;
+        case DIR_DEF:
+            return Family::kDef;
+        case DIR_BYTE:
+            return Family::kByte;
+        case DIR_DB:
+            return Family::kDb;
     }
-    return index;
+    return Family::kSeg;
+}
+
+// For each token code, the statement it begins; code 0 for the tokens that begin none.
+constexpr std::array<Keyword, kTokenLimit> kKeywords = [] {
+    std::array<Keyword, kTokenLimit> keywords{};
+    for (size_t row = 0; row < kMnemonicCount; row++) {
+        keywords[static_cast<size_t>(Mnemonic_token(row))] = {
+            Family_of_operands(kMnemonics[row].family), kMnemonics[row].inst_type};
+    }
+    for (size_t row = 0; row < std::size(kDirectives); row++) {
+        keywords[static_cast<size_t>(Directive_token(row))] = {family_of(kDirectives[row].code),
+                                                               kDirectives[row].code};
+    }
+    return keywords;
 }();
 
 const Keyword* find_keyword(int token) {
     if (token < 0 || token >= kTokenLimit) return nullptr;
-    const int index = kKeywordIndex[static_cast<size_t>(token)];
-    return index < 0 ? nullptr : &kKeywords[index];
+    const Keyword& keyword = kKeywords[static_cast<size_t>(token)];
+    return keyword.code == 0 ? nullptr : &keyword;
 }
 
 // One line in progress: [SYMBOL ':'] then a keyword and its operands, or EOL.

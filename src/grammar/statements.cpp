@@ -10,12 +10,6 @@
 
 namespace {
 
-void define_label(int kind, int value) {
-    if (Add_sym_to_symTable(Symbol_Table, current_sym, kind, value, srcLineNum) == 0) {
-        perrMsg(Format_message("Multiple definitions for label: %s", current_sym.c_str()).c_str());
-    }
-}
-
 // Hands the line's item, with the line's messages, to the list and closes the line.
 void complete_line(void (*accounting)()) {
     Add_srcItem_err_msg(tmpItem, errMsg.c_str());
@@ -43,6 +37,12 @@ void NonInstrLineAccounting() {
     srcLineNum += 1;
     currOpCode.clear();
     Free_errMsg_buf();
+}
+
+void Define_name(const std::string& name, int kind, int value) {
+    if (Add_sym_to_symTable(Symbol_Table, name, kind, value, srcLineNum) == 0) {
+        perrMsg(Format_message("Multiple definitions for label: %s", name.c_str()).c_str());
+    }
 }
 
 bool Is_instruction_family(Family family) {
@@ -91,7 +91,7 @@ void Empty_line_done() {
 
 void Label_line_done() {
     if (!P2) {
-        define_label(SYM_LABEL, currSeg == SEG_DATA ? dsegAddr : csegAddr);
+        Define_name(current_sym, SYM_LABEL, currSeg == SEG_DATA ? dsegAddr : csegAddr);
         srcLineNum++;
         return;
     }
@@ -102,7 +102,7 @@ void Label_line_done() {
 
 void Instruction_line_done(bool labelled) {
     if (!P2) {
-        if (labelled) define_label(SYM_LABEL, csegAddr);
+        if (labelled) Define_name(current_sym, SYM_LABEL, csegAddr);
         csegAddr++;
         srcLineNum++;
         return;
@@ -113,7 +113,8 @@ void Instruction_line_done(bool labelled) {
 
 void Directive_line_done(Family family, bool labelled, int block_start) {
     if (!P2) {
-        if (labelled) define_label(family == Family::kDb ? SYM_DB : SYM_BYTE, block_start);
+        if (labelled)
+            Define_name(current_sym, family == Family::kDb ? SYM_DB : SYM_BYTE, block_start);
         if (family == Family::kDb) dlist_indx = 0;
         srcLineNum++;
         return;

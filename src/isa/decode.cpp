@@ -25,7 +25,7 @@ constexpr Layout kLayouts[] = {
     {false, false, false, false},  // FMT_NA
 };
 // clang-format on
-static_assert(std::size(kLayouts) == FMT_NA + 1, "one layout per format");
+static_assert(std::size(kLayouts) == kFormatCount, "one layout per format");
 
 constexpr unsigned int operand_bits(InstFormat format) {
     const Layout& layout = kLayouts[format];

@@ -1,4 +1,4 @@
-// Lookups in the opcode table, and the five encoders.
+// Lookups in the mnemonic table, and the five encoders.
 #include "isa/opcodes.h"
 
 const Opcode* Find_opcode(int inst_type, InstFormat format) {
@@ -9,8 +9,8 @@ const Opcode* Find_opcode(int inst_type, InstFormat format) {
 }
 
 const char* Mnemonic_of(int inst_type) {
-    for (const Opcode& row : kOpcodes) {
-        if (row.inst_type == inst_type) return row.mnemonic;
+    for (const Mnemonic& row : kMnemonics) {
+        if (row.inst_type == inst_type) return row.text;
     }
     return nullptr;
 }

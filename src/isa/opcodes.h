@@ -1,4 +1,5 @@
-// Instruction codes, the opcode table and the encoders of the five instruction formats.
+// The mnemonic table, the one place that names every instruction, and the encoders of the
+// five instruction formats.
 //
 //   bit   17      13 12       8 7        3 2    0
 //   RR   | major    | rX       | rY       | minor |
@@ -9,60 +10,23 @@
 #ifndef TEVLIN_ISA_OPCODES_H_
 #define TEVLIN_ISA_OPCODES_H_
 
+#include <array>
 #include <cstddef>
-#include <iterator>
+#include <string_view>
 
 #include "global.h"
 
-// Instruction codes (inst_type) that the mnemonic keywords give; one code serves both the
-// register and the immediate form of a mnemonic.
-enum InstType : int {
-    INST_AND = 1,
-    INST_OR = 2,
-    INST_EXOR = 3,
-    INST_TEST = 4,
-    INST_ADD = 5,
-    INST_ADDC = 6,
-    INST_SUB = 7,
-    INST_SUBC = 8,
-    INST_CMP = 9,
-    INST_MOV = 10,
-    INST_LD = 11,
-    INST_ST = 12,
-    INST_IN = 28,
-    INST_OUT = 29,
-    INST_BRN = 32,
-    INST_CALL = 33,
-    INST_BREQ = 34,
-    INST_BRNE = 35,
-    INST_BRCS = 36,
-    INST_BRCC = 37,
-    INST_LSL = 48,
-    INST_LSR = 49,
-    INST_ROL = 50,
-    INST_ROR = 51,
-    INST_ASR = 52,
-    INST_PUSH = 53,
-    INST_POP = 54,
-    INST_WSP = 55,
-    INST_RSP = 56,
-    INST_NOP = 67,
-    INST_RETIE = 68,
-    INST_RET = 69,
-    INST_RETID = 70,
-    INST_SEI = 71,
-    INST_CLI = 72,
-    INST_CLC = 73,
-    INST_SEC = 74,
-};
-
 enum InstFormat : int { FMT_RR, FMT_RI, FMT_R1, FMT_IM, FMT_NA };
+constexpr int kFormatCount = FMT_NA + 1;
 
-struct Opcode {
-    const char* mnemonic;
-    int inst_type;
-    InstFormat format;
-    unsigned int constant;
+// How a mnemonic takes its operands; the grammar has the operand forms of each family.
+enum OperandFamily : int {
+    OPS_ALU,     // rX, rY or rX, value
+    OPS_MEM,     // rX, (rY) or rX, data address
+    OPS_IO,      // rX, port
+    OPS_BRANCH,  // program address
+    OPS_R1,      // rX
+    OPS_NA,      // nothing
 };
 
 // Fields of an instruction word. The encoders shift operands into place without masking them.
@@ -77,91 +41,169 @@ constexpr unsigned int kRegYBits = 0x1Fu << kReg2Shift;
 constexpr unsigned int kValueBits = 0xFFu;
 constexpr unsigned int kAddrBits = 0x3FFu << kAddrShift;
 
-// Every mnemonic in every format it has; the encoders and the decoder both walk these rows.
+constexpr unsigned int kNoForm = ~0u;  // in a format column: the mnemonic has no such form
+
+struct Mnemonic {
+    const char* text;
+    int inst_type;  // the instruction code of the mnemonic, whatever its format
+    OperandFamily family;
+    unsigned int constants[kFormatCount];  // opcode constant by InstFormat, or kNoForm
+};
+
+// Every mnemonic: the scanner reads its spelling from here, the grammar its family and code,
+// the encoders and the decoder its constants. A mnemonic is added with one row.
 // clang-format off
-inline constexpr Opcode kOpcodes[] = {
-    // mnemonic  inst_type    format   constant
-    {"AND",      INST_AND,    FMT_RR,  0x00000},
-    {"OR",       INST_OR,     FMT_RR,  0x00001},
-    {"EXOR",     INST_EXOR,   FMT_RR,  0x00002},
-    {"TEST",     INST_TEST,   FMT_RR,  0x00003},
-    {"ADD",      INST_ADD,    FMT_RR,  0x02000},
-    {"ADDC",     INST_ADDC,   FMT_RR,  0x02001},
-    {"SUB",      INST_SUB,    FMT_RR,  0x02002},
-    {"SUBC",     INST_SUBC,   FMT_RR,  0x02003},
-    {"CMP",      INST_CMP,    FMT_RR,  0x04000},
-    {"MOV",      INST_MOV,    FMT_RR,  0x04001},
-    {"LD",       INST_LD,     FMT_RR,  0x04002},
-    {"ST",       INST_ST,     FMT_RR,  0x04003},
-
-    {"AND",      INST_AND,    FMT_RI,  0x20000},
-    {"OR",       INST_OR,     FMT_RI,  0x22000},
-    {"EXOR",     INST_EXOR,   FMT_RI,  0x24000},
-    {"TEST",     INST_TEST,   FMT_RI,  0x26000},
-    {"ADD",      INST_ADD,    FMT_RI,  0x28000},
-    {"ADDC",     INST_ADDC,   FMT_RI,  0x2A000},
-    {"SUB",      INST_SUB,    FMT_RI,  0x2C000},
-    {"SUBC",     INST_SUBC,   FMT_RI,  0x2E000},
-    {"CMP",      INST_CMP,    FMT_RI,  0x30000},
-    {"IN",       INST_IN,     FMT_RI,  0x32000},
-    {"OUT",      INST_OUT,    FMT_RI,  0x34000},
-    {"MOV",      INST_MOV,    FMT_RI,  0x36000},
-    {"LD",       INST_LD,     FMT_RI,  0x38000},
-    {"ST",       INST_ST,     FMT_RI,  0x3A000},
-
-    {"BRN",      INST_BRN,    FMT_IM,  0x08000},
-    {"CALL",     INST_CALL,   FMT_IM,  0x08001},
-    {"BREQ",     INST_BREQ,   FMT_IM,  0x08002},
-    {"BRNE",     INST_BRNE,   FMT_IM,  0x08003},
-    {"BRCS",     INST_BRCS,   FMT_IM,  0x0A000},
-    {"BRCC",     INST_BRCC,   FMT_IM,  0x0A001},
-
-    {"LSL",      INST_LSL,    FMT_R1,  0x10000},
-    {"LSR",      INST_LSR,    FMT_R1,  0x10001},
-    {"ROL",      INST_ROL,    FMT_R1,  0x10002},
-    {"ROR",      INST_ROR,    FMT_R1,  0x10003},
-    {"ASR",      INST_ASR,    FMT_R1,  0x12000},
-    {"PUSH",     INST_PUSH,   FMT_R1,  0x12001},
-    {"POP",      INST_POP,    FMT_R1,  0x12002},
-    {"WSP",      INST_WSP,    FMT_R1,  0x14000},
-    {"RSP",      INST_RSP,    FMT_R1,  0x14001},
-
-    {"CLC",      INST_CLC,    FMT_NA,  0x18000},
-    {"SEC",      INST_SEC,    FMT_NA,  0x18001},
-    {"RET",      INST_RET,    FMT_NA,  0x18002},
-    {"NOP",      INST_NOP,    FMT_NA,  0x18003},
-    {"SEI",      INST_SEI,    FMT_NA,  0x1A000},
-    {"CLI",      INST_CLI,    FMT_NA,  0x1A001},
-    {"RETID",    INST_RETID,  FMT_NA,  0x1A002},
-    {"RETIE",    INST_RETIE,  FMT_NA,  0x1A003},
+inline constexpr Mnemonic kMnemonics[] = {
+    // text    code  family      RR        RI        R1        IM        NA
+    {"AND",    1,    OPS_ALU,    {0x00000, 0x20000, kNoForm,  kNoForm,  kNoForm}},
+    {"OR",     2,    OPS_ALU,    {0x00001, 0x22000, kNoForm,  kNoForm,  kNoForm}},
+    {"EXOR",   3,    OPS_ALU,    {0x00002, 0x24000, kNoForm,  kNoForm,  kNoForm}},
+    {"TEST",   4,    OPS_ALU,    {0x00003, 0x26000, kNoForm,  kNoForm,  kNoForm}},
+    {"ADD",    5,    OPS_ALU,    {0x02000, 0x28000, kNoForm,  kNoForm,  kNoForm}},
+    {"ADDC",   6,    OPS_ALU,    {0x02001, 0x2A000, kNoForm,  kNoForm,  kNoForm}},
+    {"SUB",    7,    OPS_ALU,    {0x02002, 0x2C000, kNoForm,  kNoForm,  kNoForm}},
+    {"SUBC",   8,    OPS_ALU,    {0x02003, 0x2E000, kNoForm,  kNoForm,  kNoForm}},
+    {"CMP",    9,    OPS_ALU,    {0x04000, 0x30000, kNoForm,  kNoForm,  kNoForm}},
+    {"MOV",    10,   OPS_ALU,    {0x04001, 0x36000, kNoForm,  kNoForm,  kNoForm}},
+    {"LD",     11,   OPS_MEM,    {0x04002, 0x38000, kNoForm,  kNoForm,  kNoForm}},
+    {"ST",     12,   OPS_MEM,    {0x04003, 0x3A000, kNoForm,  kNoForm,  kNoForm}},
+    {"IN",     28,   OPS_IO,     {kNoForm, 0x32000, kNoForm,  kNoForm,  kNoForm}},
+    {"OUT",    29,   OPS_IO,     {kNoForm, 0x34000, kNoForm,  kNoForm,  kNoForm}},
+    {"BRN",    32,   OPS_BRANCH, {kNoForm, kNoForm, kNoForm,  0x08000,  kNoForm}},
+    {"CALL",   33,   OPS_BRANCH, {kNoForm, kNoForm, kNoForm,  0x08001,  kNoForm}},
+    {"BREQ",   34,   OPS_BRANCH, {kNoForm, kNoForm, kNoForm,  0x08002,  kNoForm}},
+    {"BRNE",   35,   OPS_BRANCH, {kNoForm, kNoForm, kNoForm,  0x08003,  kNoForm}},
+    {"BRCS",   36,   OPS_BRANCH, {kNoForm, kNoForm, kNoForm,  0x0A000,  kNoForm}},
+    {"BRCC",   37,   OPS_BRANCH, {kNoForm, kNoForm, kNoForm,  0x0A001,  kNoForm}},
+    {"LSL",    48,   OPS_R1,     {kNoForm, kNoForm, 0x10000,  kNoForm,  kNoForm}},
+    {"LSR",    49,   OPS_R1,     {kNoForm, kNoForm, 0x10001,  kNoForm,  kNoForm}},
+    {"ROL",    50,   OPS_R1,     {kNoForm, kNoForm, 0x10002,  kNoForm,  kNoForm}},
+    {"ROR",    51,   OPS_R1,     {kNoForm, kNoForm, 0x10003,  kNoForm,  kNoForm}},
+    {"ASR",    52,   OPS_R1,     {kNoForm, kNoForm, 0x12000,  kNoForm,  kNoForm}},
+    {"PUSH",   53,   OPS_R1,     {kNoForm, kNoForm, 0x12001,  kNoForm,  kNoForm}},
+    {"POP",    54,   OPS_R1,     {kNoForm, kNoForm, 0x12002,  kNoForm,  kNoForm}},
+    {"WSP",    55,   OPS_R1,     {kNoForm, kNoForm, 0x14000,  kNoForm,  kNoForm}},
+    {"RSP",    56,   OPS_R1,     {kNoForm, kNoForm, 0x14001,  kNoForm,  kNoForm}},
+    {"CLC",    73,   OPS_NA,     {kNoForm, kNoForm, kNoForm,  kNoForm,  0x18000}},
+    {"SEC",    74,   OPS_NA,     {kNoForm, kNoForm, kNoForm,  kNoForm,  0x18001}},
+    {"RET",    69,   OPS_NA,     {kNoForm, kNoForm, kNoForm,  kNoForm,  0x18002}},
+    {"RETID",  70,   OPS_NA,     {kNoForm, kNoForm, kNoForm,  kNoForm,  0x1A002}},
+    {"RETIE",  68,   OPS_NA,     {kNoForm, kNoForm, kNoForm,  kNoForm,  0x1A003}},
+    {"SEI",    71,   OPS_NA,     {kNoForm, kNoForm, kNoForm,  kNoForm,  0x1A000}},
+    {"CLI",    72,   OPS_NA,     {kNoForm, kNoForm, kNoForm,  kNoForm,  0x1A001}},
+    {"NOP",    67,   OPS_NA,     {kNoForm, kNoForm, kNoForm,  kNoForm,  0x18003}},
 };
 // clang-format on
+constexpr size_t kMnemonicCount = std::size(kMnemonics);
 
-static_assert(std::size(kOpcodes) == 49, "37 mnemonics, 12 of them in two formats");
-static_assert(
-    [] {
-        for (const Opcode& row : kOpcodes) {
-            if ((row.constant & ~(kMajorBits | kMinorBits)) != 0) return false;
+// The formats that the operand forms of each family reach.
+constexpr bool Family_has_format(OperandFamily family, InstFormat format) {
+    switch (family) {
+        case OPS_ALU:
+        case OPS_MEM:
+            return format == FMT_RR || format == FMT_RI;
+        case OPS_IO:
+            return format == FMT_RI;
+        case OPS_BRANCH:
+            return format == FMT_IM;
+        case OPS_R1:
+            return format == FMT_R1;
+        case OPS_NA:
+            return format == FMT_NA;
+    }
+    return false;
+}
+
+namespace opcodes_detail {
+
+constexpr bool same_text(const char* a, const char* b) {
+    return std::string_view(a) == std::string_view(b);
+}
+
+constexpr bool well_formed() {
+    for (const Mnemonic& row : kMnemonics) {
+        for (int format = 0; format < kFormatCount; format++) {
+            const unsigned int constant = row.constants[format];
+            const bool has = constant != kNoForm;
+            if (has != Family_has_format(row.family, static_cast<InstFormat>(format))) return false;
+            if (has && (constant & ~(kMajorBits | kMinorBits)) != 0) return false;
         }
-        return true;
-    }(),
-    "constants hold only major and minor opcode bits");
-static_assert(
-    [] {
-        for (size_t i = 0; i < std::size(kOpcodes); i++) {
-            for (size_t j = i + 1; j < std::size(kOpcodes); j++) {
-                if (kOpcodes[i].constant == kOpcodes[j].constant) return false;
-                if (kOpcodes[i].inst_type == kOpcodes[j].inst_type &&
-                    kOpcodes[i].format == kOpcodes[j].format) {
+    }
+    return true;
+}
+
+constexpr bool distinct() {
+    for (size_t i = 0; i < kMnemonicCount; i++) {
+        for (size_t j = i + 1; j < kMnemonicCount; j++) {
+            const Mnemonic& a = kMnemonics[i];
+            const Mnemonic& b = kMnemonics[j];
+            if (a.inst_type == b.inst_type || same_text(a.text, b.text)) return false;
+            for (int format = 0; format < kFormatCount; format++) {
+                if (a.constants[format] != kNoForm && a.constants[format] == b.constants[format]) {
                     return false;
                 }
             }
         }
-        return true;
-    }(),
-    "one word per row, one row per code and format");
+    }
+    return true;
+}
 
-/// Returns the table row for inst_type in format, or null when there is none.
+}  // namespace opcodes_detail
+
+static_assert(opcodes_detail::well_formed(),
+              "each mnemonic has a constant exactly for the formats of its family, and the "
+              "constants hold only opcode bits");
+static_assert(opcodes_detail::distinct(), "codes, spellings and constants differ from row to row");
+
+// One mnemonic in one of its formats.
+struct Opcode {
+    const char* mnemonic;
+    int inst_type;
+    OperandFamily family;
+    InstFormat format;
+    unsigned int constant;
+};
+
+namespace opcodes_detail {
+
+constexpr size_t opcode_count() {
+    size_t count = 0;
+    for (const Mnemonic& row : kMnemonics) {
+        for (const unsigned int constant : row.constants) count += constant != kNoForm ? 1 : 0;
+    }
+    return count;
+}
+
+constexpr std::array<Opcode, opcode_count()> opcodes() {
+    std::array<Opcode, opcode_count()> rows{};
+    size_t next = 0;
+    for (int format = 0; format < kFormatCount; format++) {
+        for (const Mnemonic& row : kMnemonics) {
+            if (row.constants[format] == kNoForm) continue;
+            rows[next++] = {row.text, row.inst_type, row.family, static_cast<InstFormat>(format),
+                            row.constants[format]};
+        }
+    }
+    return rows;
+}
+
+}  // namespace opcodes_detail
+
+// Every mnemonic in every format it has, format by format: what the encoders and the decoder
+// walk.
+inline constexpr std::array<Opcode, opcodes_detail::opcode_count()> kOpcodes =
+    opcodes_detail::opcodes();
+
+/// The row of the mnemonic spelt text in format; a row that is not there does not compile where
+/// a constant is needed.
+constexpr const Opcode& Opcode_of(std::string_view text, InstFormat format) {
+    for (const Opcode& row : kOpcodes) {
+        if (row.mnemonic == text && row.format == format) return row;
+    }
+    throw "no such mnemonic in that format";
+}
+
+/// Returns the row for inst_type in format, or null when there is none.
 const Opcode* Find_opcode(int inst_type, InstFormat format);
 
 /// Returns the mnemonic of inst_type (any format), or null for a code that names none.

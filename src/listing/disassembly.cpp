@@ -8,7 +8,11 @@
 
 namespace {
 
-constexpr int kStartupReg = 0;  // tevlin's start-up code passes every byte through r0
+// tevlin's start-up code passes every byte through r0.
+constexpr int kStartupReg = 0;
+constexpr const Opcode& kLoad = Opcode_of("MOV", FMT_RI);
+constexpr const Opcode& kStore = Opcode_of("ST", FMT_RI);
+constexpr const Opcode& kBranch = Opcode_of("BRN", FMT_IM);
 
 // The load and store pairs at the bottom of program memory and the branch after them, as
 // tevlin's start-up code places them: data addresses ascend, the branch goes upwards.
@@ -17,18 +21,13 @@ struct StartUp {
     int branch_at = -1;  // -1: no branch
 };
 
-bool is_row(const DecodedWord& decoded, int inst_type, InstFormat format) {
-    return decoded.row == Find_opcode(inst_type, format);
-}
-
 StartUp find_start_up(const unsigned int* image) {
     StartUp found;
     for (int addr = 0, last_data = -1; addr + 1 < kProgWords; addr += 2) {
         const DecodedWord load = Decode_word(image[addr]);
         const DecodedWord store = Decode_word(image[addr + 1]);
-        if (!is_row(load, INST_MOV, FMT_RI) || load.reg_x != kStartupReg ||
-            !is_row(store, INST_ST, FMT_RI) || store.reg_x != kStartupReg ||
-            store.value <= last_data) {
+        if (load.row != &kLoad || load.reg_x != kStartupReg || store.row != &kStore ||
+            store.reg_x != kStartupReg || store.value <= last_data) {
             break;
         }
         last_data = store.value;
@@ -36,7 +35,7 @@ StartUp find_start_up(const unsigned int* image) {
     }
     const int at = 2 * found.pairs;
     const DecodedWord branch = Decode_word(image[at]);
-    if (is_row(branch, INST_BRN, FMT_IM) && branch.address > at) found.branch_at = at;
+    if (branch.row == &kBranch && branch.address > at) found.branch_at = at;
     return found;
 }
 
@@ -65,15 +64,11 @@ std::string start_up_note(const StartUp& start_up, const unsigned int* image, in
     return addr == start_up.branch_at ? "  start-up: on to the program" : "";
 }
 
-// LD and ST reach data memory through their second register, which is written in parentheses.
-bool is_indirect(const Opcode& row) {
-    return row.format == FMT_RR && (row.inst_type == INST_LD || row.inst_type == INST_ST);
-}
-
 std::string operands(const DecodedWord& decoded, const std::vector<bool>& labelled) {
     switch (decoded.row->format) {
         case FMT_RR:
-            return Format_message(is_indirect(*decoded.row) ? "r%d, (r%d)" : "r%d, r%d",
+            // A memory instruction reaches data memory through its second register.
+            return Format_message(decoded.row->family == OPS_MEM ? "r%d, (r%d)" : "r%d, r%d",
                                   decoded.reg_x, decoded.reg_y);
         case FMT_RI:
             return Format_message("r%d, 0x%02X", decoded.reg_x, decoded.value);

@@ -2,10 +2,12 @@
 // then a branch to the user's first instruction, framed by separators in the list.
 #include "listing/startup.h"
 
+#include <fmt/compile.h>
+#include <fmt/format.h>
+
 #include <string>
 
 #include "datamem/datamem.h"
-#include "diag/diag.h"
 #include "isa/opcodes.h"
 
 namespace {
@@ -37,13 +39,14 @@ class BlockWriter {
 
 srcItem_t* separator() { return Create_srcItem(nullptr, 0, 0, LINE_SEPARATOR, nullptr, 0, 0); }
 
-srcItem_t* startup_item(const std::string& line, int addr, int inst_type, unsigned int word,
-                        int arg1) {
-    return Create_srcItem(line.c_str(), 0, addr, LINE_STARTUP, Mnemonic_of(inst_type), word, arg1);
-}
+// The three instructions of the block.
+constexpr const Opcode& kLoad = Opcode_of("MOV", FMT_RI);
+constexpr const Opcode& kStore = Opcode_of("ST", FMT_RI);
+constexpr const Opcode& kBranch = Opcode_of("BRN", FMT_IM);
 
-unsigned int constant_of(int inst_type, InstFormat format) {
-    return Find_opcode(inst_type, format)->constant;
+srcItem_t* startup_item(const std::string& line, int addr, const Opcode& row, unsigned int word,
+                        int arg1) {
+    return Create_srcItem(line.c_str(), 0, addr, LINE_STARTUP, row.mnemonic, word, arg1);
 }
 
 }  // namespace
@@ -57,20 +60,20 @@ void Insert_start_up_code(srcList_t* the_list, const unsigned char* mem_array,
         if (init_array[d] != DATA_INITIALIZED) continue;
         const int v = mem_array[d];
         block.add(startup_item(
-            Format_message("             MOV     r0,0x%02X     ; write dseg data to reg", v),
-            addr++, INST_MOV, RI_inst_bit_define(kStartupReg, v, constant_of(INST_MOV, FMT_RI)),
-            v));
+            fmt::format(
+                FMT_COMPILE("             MOV     r0,0x{:02X}     ; write dseg data to reg"), v),
+            addr++, kLoad, RI_inst_bit_define(kStartupReg, v, kLoad.constant), v));
         block.add(startup_item(
-            Format_message("             ST      r0,0x%02X     ; place reg data in mem ", d),
-            addr++, INST_ST, RI_inst_bit_define(kStartupReg, d, constant_of(INST_ST, FMT_RI)), d));
+            fmt::format(
+                FMT_COMPILE("             ST      r0,0x{:02X}     ; place reg data in mem "), d),
+            addr++, kStore, RI_inst_bit_define(kStartupReg, d, kStore.constant), d));
     }
     if (addr < cseg_start) {
-        block.add(startup_item(
-            Format_message(
-                "             BRN     0x%02X        ; jump to start of .cseg in program mem ",
-                cseg_start),
-            addr, INST_BRN, IM_inst_bit_define(cseg_start, constant_of(INST_BRN, FMT_IM)),
-            cseg_start));
+        block.add(startup_item(fmt::format(FMT_COMPILE("             BRN     0x{:02X}        ; "
+                                                       "jump to start of .cseg in program mem "),
+                                           cseg_start),
+                               addr, kBranch, IM_inst_bit_define(cseg_start, kBranch.constant),
+                               cseg_start));
     }
     block.add(separator());
 }

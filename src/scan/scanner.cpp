@@ -20,7 +20,7 @@ namespace {
 //   newline                                          EOL
 //   carriage return; one or more spaces              skipped
 //   .ORG .CSEG .DSEG .EQU .DEF                       at the beginning of a line only
-//   .BYTE .DB                                        anywhere
+//   .BYTE .DB                                        anywhere (the rows of kDirectives)
 //   the mnemonics of kMnemonics                      spelt exactly
 //   R _ letter {letter | digit}                      REGNAME
 //   ( R _ letter {letter | digit} )                  INDREGNAME
@@ -33,79 +33,13 @@ namespace {
 //   any other character but a newline                OTHERCHAR
 // Letters are A to Z, hex letters A to F.
 
-struct Directive {
-    char text[6];  // held in place, so that trying a directive reads no other memory
-    int token;
-    bool at_line_start_only;
-};
-
-struct Mnemonic {
-    std::string_view text;
-    int token;
-};
-
-// clang-format off
-constexpr Directive kDirectives[] = {
-    // text     token  at_line_start_only
-    {".ORG",    ORG,   true},
-    {".CSEG",   CSEG,  true},
-    {".DSEG",   DSEG,  true},
-    {".EQU",    EQU,   true},
-    {".DEF",    DEF,   true},
-    {".BYTE",   BYTE,  false},
-    {".DB",     DB,    false},
-};
-
-constexpr Mnemonic kMnemonics[] = {
-    // text   token
-    {"LSL",   LSL},
-    {"LSR",   LSR},
-    {"ROL",   ROL},
-    {"ROR",   ROR},
-    {"ASR",   ASR},
-    {"PUSH",  PUSH},
-    {"POP",   POP},
-    {"WSP",   WSP},
-    {"RSP",   RSP},
-    {"BRN",   BRN},
-    {"CALL",  CALL},
-    {"BREQ",  BREQ},
-    {"BRNE",  BRNE},
-    {"BRCS",  BRCS},
-    {"BRCC",  BRCC},
-    {"CLC",   CLC},
-    {"SEC",   SEC},
-    {"RET",   RET},
-    {"RETID", RETID},
-    {"RETIE", RETIE},
-    {"SEI",   SEI},
-    {"CLI",   CLI},
-    {"NOP",   NOP},
-    {"AND",   AND},
-    {"OR",    OR},
-    {"EXOR",  EXOR},
-    {"TEST",  TEST},
-    {"ADD",   ADD},
-    {"ADDC",  ADDC},
-    {"SUB",   SUB},
-    {"SUBC",  SUBC},
-    {"CMP",   CMP},
-    {"MOV",   MOV},
-    {"LD",    LD},
-    {"ST",    ST},
-    {"IN",    IN},
-    {"OUT",   OUT},
-};
-// clang-format on
-constexpr size_t kMnemonicCount = sizeof kMnemonics / sizeof kMnemonics[0];
-static_assert(kMnemonicCount == 37, "one entry per mnemonic");
-
 // No directive is a prefix of another, so at most one matches at a time and the table order
 // alone settles priority.
 constexpr bool directives_prefix_free() {
     for (const Directive& a : kDirectives) {
         for (const Directive& b : kDirectives) {
-            const std::string_view shorter = a.text, longer = b.text;
+            const std::string_view shorter = a.text;
+            const std::string_view longer = b.text;
             if (shorter != longer && longer.substr(0, shorter.size()) == shorter) return false;
         }
     }
@@ -116,7 +50,9 @@ static_assert(directives_prefix_free(), "a directive that is a prefix of another
 // Longest mnemonic; longer words need no lookup.
 constexpr size_t longest_mnemonic() {
     size_t longest = 0;
-    for (const Mnemonic& mnemonic : kMnemonics) longest = std::max(longest, mnemonic.text.size());
+    for (const Mnemonic& mnemonic : kMnemonics) {
+        longest = std::max(longest, std::string_view(mnemonic.text).size());
+    }
     return longest;
 }
 constexpr size_t kLongestMnemonic = longest_mnemonic();
@@ -158,8 +94,8 @@ int mnemonic_token(std::string_view word) {
     const uint64_t key = pack_word(word);
     for (size_t slot = mnemonic_slot(key); kMnemonicSlotTable[slot] != 0;
          slot = (slot + 1) % kMnemonicSlots) {
-        const Mnemonic& mnemonic = kMnemonics[kMnemonicSlotTable[slot] - 1];
-        if (mnemonic.text == word) return mnemonic.token;
+        const size_t row = kMnemonicSlotTable[slot] - 1;
+        if (kMnemonics[row].text == word) return Mnemonic_token(row);
     }
     return 0;
 }
@@ -365,12 +301,13 @@ int token_at(Start start, const char* p, const char** end) {
             break;
         }
         case Start::kDot:
-            for (const Directive& directive : kDirectives) {
+            for (size_t row = 0; row < std::size(kDirectives); row++) {
+                const Directive& directive = kDirectives[row];
                 if (p[1] != directive.text[1]) continue;
                 const size_t length = prefix_length(p, directive.text);
                 if (length != 0 && (at_line_start || !directive.at_line_start_only)) {
                     *end = p + length;
-                    return directive.token;
+                    return Directive_token(row);
                 }
             }
             break;

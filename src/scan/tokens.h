@@ -1,8 +1,14 @@
-// Token codes shared by the scanner and the parser, the token value, and the scanner.
+// Token codes shared by the scanner and the parser, the directive table, the token value, and
+// the scanner.
 #ifndef TEVLIN_SCAN_TOKENS_H_
 #define TEVLIN_SCAN_TOKENS_H_
 
+#include <cstddef>
+#include <iterator>
 #include <string>
+
+#include "global.h"
+#include "isa/opcodes.h"
 
 enum TokenCode : int {
     TOK_END = 0,
@@ -15,55 +21,45 @@ enum TokenCode : int {
     SYMBOL,
     REGNAME,
     INDREGNAME,
-    EQU,
-    DEF,
-    AND,  // 265
-    OR,
-    EXOR,
-    TEST,
-    ADD,
-    ADDC,
-    SUB,
-    SUBC,
-    CMP,
-    MOV,
-    LD,
-    ST,  // 276
-    // 277 to 288 are reserved and never produced.
-    IN = 289,
-    OUT,
-    BRN,
-    CALL,
-    BREQ,
-    BRNE,
-    BRCS,
-    BRCC,
-    LSL,  // 297
-    LSR,
-    ROL,
-    ROR,
-    ASR,
-    PUSH,
-    POP,
-    WSP,
-    RSP,
-    CLC,  // 306
-    SEC,
-    RET,
-    RETID,
-    RETIE,
-    SEI,
-    CLI,
-    NOP,     // 313
-    STRING,  // 314
+    kFirstMnemonicToken = 265,  // the mnemonics from here, in the order of kMnemonics
+    STRING = 314,
     EOL,
     OTHERCHAR,
-    ORG,
-    CSEG,
-    DSEG,
-    BYTE,
-    DB,  // 321
+    kFirstDirectiveToken,  // the directives from here, in the order of kDirectives
 };
+
+// A directive: its spelling, held in place so that trying it reads no other memory, its code,
+// and whether it counts only at the beginning of a line.
+struct Directive {
+    char text[6];
+    DirectiveCode code;
+    bool at_line_start_only;
+};
+
+// clang-format off
+inline constexpr Directive kDirectives[] = {
+    // text     code      at_line_start_only
+    {".ORG",    DIR_ORG,  true},
+    {".CSEG",   DIR_CSEG, true},
+    {".DSEG",   DIR_DSEG, true},
+    {".EQU",    DIR_EQU,  true},
+    {".DEF",    DIR_DEF,  true},
+    {".BYTE",   DIR_BYTE, false},
+    {".DB",     DIR_DB,   false},
+};
+// clang-format on
+
+static_assert(kFirstMnemonicToken + kMnemonicCount <= STRING,
+              "the mnemonic tokens end before the other tokens begin");
+
+/// The token of the mnemonic in row of kMnemonics.
+constexpr int Mnemonic_token(size_t row) { return kFirstMnemonicToken + static_cast<int>(row); }
+
+/// The token of the directive in row of kDirectives.
+constexpr int Directive_token(size_t row) { return kFirstDirectiveToken + static_cast<int>(row); }
+
+/// One past the last token code.
+constexpr int kTokenLimit = kFirstDirectiveToken + static_cast<int>(std::size(kDirectives));
 
 // Value of a token: val for numbers, registers, OTHERCHAR (0 for the rest); str for
 // SYMBOL, REGNAME, INDREGNAME and STRING.

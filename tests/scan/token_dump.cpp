@@ -15,18 +15,11 @@ namespace {
 // The class of a token as the editor colours it; null for the line end, which is no token
 // there.
 const char* token_class(int code) {
-    if ((code >= AND && code <= ST) || (code >= IN && code <= NOP)) return "MNEMONIC";
+    if (code >= Mnemonic_token(0) && code < Mnemonic_token(kMnemonicCount)) return "MNEMONIC";
+    if (code >= Directive_token(0) && code < kTokenLimit) return "DIRECTIVE";
     switch (code) {
         case EOL:
             return nullptr;
-        case ORG:
-        case CSEG:
-        case DSEG:
-        case EQU:
-        case DEF:
-        case BYTE:
-        case DB:
-            return "DIRECTIVE";
         case REG:
             return "REG";
         case INDREG:

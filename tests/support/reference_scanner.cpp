@@ -37,73 +37,47 @@ struct Rule {
     int token;
 };
 
-// In priority order: the earlier rule wins a match of equal length.
-// clang-format off
-constexpr Rule kRules[] = {
-    // pattern                    text      token
-    {Pattern::kText,             "\n",     EOL},
-    {Pattern::kText,             "\r",     kSkipped},
-    {Pattern::kSpaces,           "",       kSkipped},
-    {Pattern::kTextAtLineStart,  ".ORG",   ORG},
-    {Pattern::kTextAtLineStart,  ".CSEG",  CSEG},
-    {Pattern::kTextAtLineStart,  ".DSEG",  DSEG},
-    {Pattern::kTextAtLineStart,  ".EQU",   EQU},
-    {Pattern::kTextAtLineStart,  ".DEF",   DEF},
-    {Pattern::kText,             ".BYTE",  BYTE},
-    {Pattern::kText,             ".DB",    DB},
-    {Pattern::kText,             "LSL",    LSL},
-    {Pattern::kText,             "LSR",    LSR},
-    {Pattern::kText,             "ROL",    ROL},
-    {Pattern::kText,             "ROR",    ROR},
-    {Pattern::kText,             "ASR",    ASR},
-    {Pattern::kText,             "PUSH",   PUSH},
-    {Pattern::kText,             "POP",    POP},
-    {Pattern::kText,             "WSP",    WSP},
-    {Pattern::kText,             "RSP",    RSP},
-    {Pattern::kText,             "BRN",    BRN},
-    {Pattern::kText,             "CALL",   CALL},
-    {Pattern::kText,             "BREQ",   BREQ},
-    {Pattern::kText,             "BRNE",   BRNE},
-    {Pattern::kText,             "BRCS",   BRCS},
-    {Pattern::kText,             "BRCC",   BRCC},
-    {Pattern::kText,             "CLC",    CLC},
-    {Pattern::kText,             "SEC",    SEC},
-    {Pattern::kText,             "RET",    RET},
-    {Pattern::kText,             "RETID",  RETID},
-    {Pattern::kText,             "RETIE",  RETIE},
-    {Pattern::kText,             "SEI",    SEI},
-    {Pattern::kText,             "CLI",    CLI},
-    {Pattern::kText,             "NOP",    NOP},
-    {Pattern::kText,             "AND",    AND},
-    {Pattern::kText,             "OR",     OR},
-    {Pattern::kText,             "EXOR",   EXOR},
-    {Pattern::kText,             "TEST",   TEST},
-    {Pattern::kText,             "ADD",    ADD},
-    {Pattern::kText,             "ADDC",   ADDC},
-    {Pattern::kText,             "SUB",    SUB},
-    {Pattern::kText,             "SUBC",   SUBC},
-    {Pattern::kText,             "CMP",    CMP},
-    {Pattern::kText,             "MOV",    MOV},
-    {Pattern::kText,             "LD",     LD},
-    {Pattern::kText,             "ST",     ST},
-    {Pattern::kText,             "IN",     IN},
-    {Pattern::kText,             "OUT",    OUT},
-    {Pattern::kRegName,          "",       REGNAME},
-    {Pattern::kIndRegName,       "",       INDREGNAME},
-    {Pattern::kRegDecimal,       "",       REG},
-    {Pattern::kRegHex,           "",       REG},
-    {Pattern::kIndRegDecimal,    "",       INDREG},
-    {Pattern::kIndRegHex,        "",       INDREG},
-    {Pattern::kString,           "",       STRING},
-    {Pattern::kSymbol,           "",       SYMBOL},
-    {Pattern::kHexNumber,        "",       NUM},
-    {Pattern::kDecimalNumber,    "",       NUM},
-    {Pattern::kText,             ":",      TOK_COLON},
-    {Pattern::kText,             "=",      TOK_EQUALS},
-    {Pattern::kText,             ",",      TOK_COMMA},
-    {Pattern::kAnyChar,          "",       OTHERCHAR},
-};
-// clang-format on
+// In priority order: the earlier rule wins a match of equal length. The directives and the
+// mnemonics come from the tables the scanner uses.
+const std::vector<Rule>& rules() {
+    static const std::vector<Rule> table = [] {
+        std::vector<Rule> rules = {
+            {Pattern::kText, "\n", EOL},
+            {Pattern::kText, "\r", kSkipped},
+            {Pattern::kSpaces, "", kSkipped},
+        };
+        for (size_t row = 0; row < std::size(kDirectives); row++) {
+            const Directive& directive = kDirectives[row];
+            rules.push_back({directive.at_line_start_only ? Pattern::kTextAtLineStart
+                                                          : Pattern::kText,
+                             directive.text, Directive_token(row)});
+        }
+        for (size_t row = 0; row < kMnemonicCount; row++) {
+            rules.push_back({Pattern::kText, kMnemonics[row].text, Mnemonic_token(row)});
+        }
+        // clang-format off
+        rules.insert(rules.end(), {
+            // pattern                    text   token
+            {Pattern::kRegName,          "",    REGNAME},
+            {Pattern::kIndRegName,       "",    INDREGNAME},
+            {Pattern::kRegDecimal,       "",    REG},
+            {Pattern::kRegHex,           "",    REG},
+            {Pattern::kIndRegDecimal,    "",    INDREG},
+            {Pattern::kIndRegHex,        "",    INDREG},
+            {Pattern::kString,           "",    STRING},
+            {Pattern::kSymbol,           "",    SYMBOL},
+            {Pattern::kHexNumber,        "",    NUM},
+            {Pattern::kDecimalNumber,    "",    NUM},
+            {Pattern::kText,             ":",   TOK_COLON},
+            {Pattern::kText,             "=",   TOK_EQUALS},
+            {Pattern::kText,             ",",   TOK_COMMA},
+            {Pattern::kAnyChar,          "",    OTHERCHAR},
+        });
+        // clang-format on
+        return rules;
+    }();
+    return table;
+}
 
 bool is_letter(char c) { return c >= 'A' && c <= 'Z'; }
 bool is_digit(char c) { return c >= '0' && c <= '9'; }
@@ -253,7 +227,7 @@ std::vector<Token> Reference_tokens(std::string_view line) {
     for (size_t at = 0; at < line.size();) {
         const Rule* best = nullptr;
         size_t best_length = 0;
-        for (const Rule& rule : kRules) {
+        for (const Rule& rule : rules()) {
             const size_t length = match_length(rule, line, at, at_line_start);
             if (length > best_length) {
                 best = &rule;
