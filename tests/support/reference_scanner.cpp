@@ -48,9 +48,9 @@ const std::vector<Rule>& rules() {
         };
         for (size_t row = 0; row < std::size(kDirectives); row++) {
             const Directive& directive = kDirectives[row];
-            rules.push_back({directive.at_line_start_only ? Pattern::kTextAtLineStart
-                                                          : Pattern::kText,
-                             directive.text, Directive_token(row)});
+            rules.push_back(
+                {directive.at_line_start_only ? Pattern::kTextAtLineStart : Pattern::kText,
+                 directive.text, Directive_token(row)});
         }
         for (size_t row = 0; row < kMnemonicCount; row++) {
             rules.push_back({Pattern::kText, kMnemonics[row].text, Mnemonic_token(row)});
