@@ -32,9 +32,4 @@ void Write_vhdl_prog_rom_generic(const unsigned int* image, std::FILE* vhd_file)
 /// Writes NAME.mem for image.
 void Write_raw_hex_file(const unsigned int* image, std::FILE* vhd_file);
 
-/// Writes the four hexadecimal digits of bits 15..0 of val and a terminator into aval.
-void My_uint_toa(unsigned int val, char* aval);
-/// Returns the hexadecimal digit of a value 0 to 15 ('x' with a console message otherwise).
-char My_int_to_hex(int val);
-
 #endif  // TEVLIN_ROM_ROM_H_

@@ -1,9 +1,10 @@
 // prog_rom.vhd: the program as the initial contents of a RAMB16_S18 block RAM, written once as
 // synthesis attributes and once in the primitive's generic map for simulation.
-#include "rom/rom.h"
+#include <iterator>
+#include <string>
 
-// For consolefp, where console messages go.
-#include "diag/diag.h"
+#include "driver/base/text_output.h"
+#include "rom/rom.h"
 
 namespace {
 
@@ -91,22 +92,26 @@ end low_level_definition;
 )vhdl";
 
 // INIT string j: bits 15..0 of words 16j+15 down to 16j.
-void fill_init_string(const unsigned int* image, int j, char* text) {
+std::string init_string(const unsigned int* image, int j) {
+    std::string text;
     for (int k = kWordsPerInit - 1; k >= 0; k--) {
-        My_uint_toa(image[kWordsPerInit * j + k], &text[4 * (kWordsPerInit - 1 - k)]);
+        fmt::format_to(std::back_inserter(text), FMT_COMPILE("{:04X}"),
+                       image[kWordsPerInit * j + k] & 0xFFFF);
     }
+    return text;
 }
 
 // INITP string j: one digit per word pair, the even word in the low two bits, pairs
 // 64j+63 down to 64j.
-void fill_initp_string(const unsigned int* image, int j, char* text) {
+std::string initp_string(const unsigned int* image, int j) {
+    std::string text;
     for (int k = kRomStringChars - 1; k >= 0; k--) {
         const int pair = kRomStringChars * j + k;
         const unsigned int even = (image[2 * pair] >> kParityShift) & kParityMask;
         const unsigned int odd = (image[2 * pair + 1] >> kParityShift) & kParityMask;
-        text[kRomStringChars - 1 - k] = My_int_to_hex(static_cast<int>(even + 4 * odd));
+        fmt::format_to(std::back_inserter(text), FMT_COMPILE("{:X}"), even + 4 * odd);
     }
-    text[kRomStringChars] = 0;
+    return text;
 }
 
 }  // namespace
@@ -118,50 +123,36 @@ void Generate_vhdl_prog_rom(const srcList_t* the_list, std::FILE* vhd_file) {
 }
 
 void Write_vhdl_prog_rom(const unsigned int* image, std::FILE* vhd_file) {
-    char init[kInitStrings][kRomStringChars + 1];
-    for (int j = 0; j < kInitStrings; j++) fill_init_string(image, j, init[j]);
-    char initp[kInitpStrings][kRomStringChars + 1];
-    for (int j = 0; j < kInitpStrings; j++) fill_initp_string(image, j, initp[j]);
+    std::string init[kInitStrings];
+    for (int j = 0; j < kInitStrings; j++) init[j] = init_string(image, j);
+    std::string initp[kInitpStrings];
+    for (int j = 0; j < kInitpStrings; j++) initp[j] = initp_string(image, j);
 
-    std::fputs(kFileHead, vhd_file);
+    TextOutput out(vhd_file);
+    out.text(kFileHead);
     for (int j = 0; j < kInitStrings; j++) {
-        std::fprintf(vhd_file, "   attribute INIT_%02X : string; \n", j);
+        out.print(FMT_COMPILE("   attribute INIT_{:02X} : string; \n"), j);
     }
     for (int j = 0; j < kInitpStrings; j++) {
-        std::fprintf(vhd_file, "   attribute INITP_0%1X : string; \n", j);
+        out.print(FMT_COMPILE("   attribute INITP_0{:1X} : string; \n"), j);
     }
-    std::fputs(kSynthesisBanner, vhd_file);
+    out.text(kSynthesisBanner);
     for (int j = 0; j < kInitStrings; j++) {
-        std::fprintf(vhd_file, "   attribute INIT_%02X of ram_1024_x_18 : label is \"%s\";  \n", j,
-                     init[j]);
+        out.print(FMT_COMPILE("   attribute INIT_{:02X} of ram_1024_x_18 : label is \"{}\";  \n"),
+                  j, init[j]);
     }
     for (int j = 0; j < kInitpStrings; j++) {
-        std::fprintf(vhd_file, "   attribute INITP_%02X of ram_1024_x_18 : label is \"%s\";  \n", j,
-                     initp[j]);
+        out.print(FMT_COMPILE("   attribute INITP_{:02X} of ram_1024_x_18 : label is \"{}\";  \n"),
+                  j, initp[j]);
     }
-    std::fputs(kInstanceHead, vhd_file);
+    out.text(kInstanceHead);
     for (int j = 0; j < kInitStrings; j++) {
-        std::fprintf(vhd_file, "          INIT_%02X => X\"%s\",  \n", j, init[j]);
+        out.print(FMT_COMPILE("          INIT_{:02X} => X\"{}\",  \n"), j, init[j]);
     }
     for (int j = 0; j < kInitpStrings - 1; j++) {
-        std::fprintf(vhd_file, "          INITP_%02X => X\"%s\",  \n", j, initp[j]);
+        out.print(FMT_COMPILE("          INITP_{:02X} => X\"{}\",  \n"), j, initp[j]);
     }
-    std::fprintf(vhd_file, "          INITP_%02X => X\"%s\")  \n", kInitpStrings - 1,
-                 initp[kInitpStrings - 1]);
-    std::fputs(kFileTail, vhd_file);
-}
-
-void My_uint_toa(unsigned int val, char* aval) {
-    for (int digit = 0; digit < 4; digit++) {
-        aval[digit] = My_int_to_hex(static_cast<int>((val >> (12 - 4 * digit)) & 0xF));
-    }
-    aval[4] = '\0';
-}
-
-char My_int_to_hex(int val) {
-    if (val < 0 || val > 15) {
-        std::fputs("\nDon't be here: My_int_to_hex()\n", consolefp);
-        return 'x';
-    }
-    return "0123456789ABCDEF"[val];
+    out.print(FMT_COMPILE("          INITP_{:02X} => X\"{}\")  \n"), kInitpStrings - 1,
+              initp[kInitpStrings - 1]);
+    out.text(kFileTail);
 }
