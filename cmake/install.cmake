@@ -4,20 +4,20 @@ set(TEVLIN_EXAMPLES examples/demo.asm examples/fill.asm examples/tables.asm)
 
 if(WIN32)
   # One folder to unpack anywhere: the program beside its README and examples.
-  install(TARGETS tevlin RUNTIME DESTINATION .)
+  install(TARGETS tevlin tevlin-dis RUNTIME DESTINATION .)
   install(FILES README.md DESTINATION .)
   install(FILES ${TEVLIN_EXAMPLES} DESTINATION examples)
   set(CPACK_GENERATOR ZIP)
   set(CPACK_SYSTEM_NAME win64)
 else()
   include(GNUInstallDirs)
-  install(TARGETS tevlin RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+  install(TARGETS tevlin tevlin-dis RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
   install(FILES README.md DESTINATION ${CMAKE_INSTALL_DOCDIR})
   install(FILES ${TEVLIN_EXAMPLES} DESTINATION ${CMAKE_INSTALL_DOCDIR}/examples)
 
   # The manual pages take their version from the project and are installed compressed, as
   # Debian keeps manual pages.
-  foreach(page tevlin)
+  foreach(page tevlin tevlin-dis)
     configure_file(man/${page}.1.in man/${page}.1 @ONLY)
     add_custom_command(
       OUTPUT man/${page}.1.gz
@@ -44,7 +44,10 @@ data memory) in two passes. It writes an error log, a listing with the
 symbol table report, a debug file, and the program memory as a hex image
 and as two VHDL ROM entities: a RAMB16_S18 block RAM for synthesis and a
 constant array for simulation. Errors never stop a run: each is numbered,
-printed, logged and shown under its line in the listing.")
+printed, logged and shown under its line in the listing.
+.
+tevlin-dis reads any of the three program-memory images back and prints
+assembly source that tevlin assembles into the same words.")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION devel)

@@ -1,18 +1,25 @@
 #!/usr/bin/env bash
-# Builds the libFuzzer target with clang and fuzzes the assembler for a bounded time.
-# Usage: fuzz/run.sh [SECONDS]   (default 120)
-# The committed corpus is copied to a scratch directory and never grows. Exits non-zero on any
-# finding (crash, sanitizer report, leak, timeout, broken invariant); the reproducer is then
-# left in the scratch directory, whose path is printed.
+# Builds a libFuzzer target with clang and fuzzes it for a bounded time.
+# Usage: fuzz/run.sh [SECONDS] [assembler|reader]   (default 120 s, the assembler)
+# The assembler starts from the committed corpus, the examples and the golden sources; the image
+# reader from the three image files of every example. The corpus lives in a scratch directory
+# and never grows. Exits non-zero on any finding (crash, sanitizer report, leak, timeout, broken
+# invariant); the reproducer is then left in the scratch directory, whose path is printed.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 seconds="${1:-120}"
+target="${2:-assembler}"
 build_dir="${TEVLIN_FUZZ_BUILD_DIR:-build-fuzz}"
+case "$target" in
+    assembler) extra_targets=() ;;
+    reader) extra_targets=(tevlin) ;;
+    *) echo "usage: fuzz/run.sh [SECONDS] [assembler|reader]" >&2; exit 2 ;;
+esac
 
 CC=clang CXX=clang++ cmake -S . -B "$build_dir" -DTEVLIN_FUZZ=ON -DTEVLIN_TESTS=OFF \
     -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build "$build_dir" -j2 --target fuzz_assembler
+cmake --build "$build_dir" -j2 --target "fuzz_$target" "${extra_targets[@]}"
 
 # Every run creates and deletes seven files; on a memory file system that costs far less.
 if [ -z "${TMPDIR:-}" ] && [ -d /dev/shm ] && [ -w /dev/shm ]; then
@@ -20,17 +27,32 @@ if [ -z "${TMPDIR:-}" ] && [ -d /dev/shm ] && [ -w /dev/shm ]; then
 fi
 scratch="$(mktemp -d "${TMPDIR:-/tmp}/tevlin-fuzz-run-XXXXXX")"
 mkdir -p "$scratch/corpus" "$scratch/artifacts"
-cp fuzz/corpus/* fuzz/regressions/* "$scratch/corpus/" 2>/dev/null || true
-cp examples/*.asm "$scratch/corpus/" 2>/dev/null || true
-for source in tests/golden/*/prog.asm; do
-    [ -f "$source" ] && cp "$source" "$scratch/corpus/golden_$(basename "$(dirname "$source")").asm"
-done
+if [ "$target" = assembler ]; then
+    cp fuzz/corpus/* fuzz/regressions/* "$scratch/corpus/" 2>/dev/null || true
+    cp examples/*.asm "$scratch/corpus/" 2>/dev/null || true
+    for source in tests/golden/*/prog.asm; do
+        [ -f "$source" ] && cp "$source" "$scratch/corpus/golden_$(basename "$(dirname "$source")").asm"
+    done
+    options=(-dict=fuzz/tevlin.dict -max_len=8192)
+else
+    tevlin="$(realpath "$build_dir/tevlin")"
+    for example in examples/*.asm; do
+        name="$(basename "$example" .asm)"
+        mkdir "$scratch/$name"
+        cp "$example" "$scratch/$name/"
+        (cd "$scratch/$name" && "$tevlin" "$name.asm" >/dev/null 2>&1)
+        for image in "$name.mem" prog_rom.vhd xprog_rom.vhd; do
+            cp "$scratch/$name/$image" "$scratch/corpus/${name}_$image"
+        done
+        rm -rf "${scratch:?}/$name"
+    done
+    options=(-max_len=32768)
+fi
 
 status=0
-"$build_dir/fuzz/fuzz_assembler" "$scratch/corpus" \
-    -dict=fuzz/tevlin.dict \
+"$build_dir/fuzz/fuzz_$target" "$scratch/corpus" \
+    "${options[@]}" \
     -max_total_time="$seconds" \
-    -max_len=8192 \
     -timeout=10 \
     -rss_limit_mb=2048 \
     -print_final_stats=1 \
@@ -42,4 +64,4 @@ if [ "$status" -ne 0 ] || [ -n "$(ls -A "$scratch/artifacts")" ]; then
     exit 1
 fi
 rm -rf "$scratch"
-echo "fuzzing for ${seconds}s found nothing"
+echo "fuzzing the $target for ${seconds}s found nothing"

@@ -13,7 +13,7 @@ std::FILE* consolefp = stderr;
 
 namespace {
 
-__attribute__((format(printf, 1, 0))) std::string vformat(const char* fmt, va_list args) {
+__attribute__((format(TEVLIN_PRINTF, 1, 0))) std::string vformat(const char* fmt, va_list args) {
     va_list probe;
     va_copy(probe, args);
     const int length = std::vsnprintf(nullptr, 0, fmt, probe);

@@ -10,8 +10,16 @@ extern std::string errMsg;    // ""     messages of the current line; empty when
 extern int errCnt;            // 0      errors reported in this run
 extern std::FILE* consolefp;  // stderr where console messages go
 
+// The printf that formats messages. MinGW's C++ library formats with the C99 printf of MinGW
+// (so %zu works), which its compilers check as gnu_printf; printf there means Microsoft's.
+#ifdef __MINGW_PRINTF_FORMAT
+#define TEVLIN_PRINTF __MINGW_PRINTF_FORMAT
+#else
+#define TEVLIN_PRINTF printf
+#endif
+
 /// Returns the printf-style formatting of fmt and its arguments, whole whatever its length.
-std::string Format_message(const char* fmt, ...) __attribute__((format(printf, 1, 2)));
+std::string Format_message(const char* fmt, ...) __attribute__((format(TEVLIN_PRINTF, 1, 2)));
 
 /// Reports one error: numbers it, writes it to consolefp and errfp, appends it to errMsg,
 /// raises errCnt. The text is never used as a format.

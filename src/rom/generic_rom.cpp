@@ -5,13 +5,10 @@
 
 namespace {
 
-constexpr int kWordsPerLine = 8;
-constexpr int kLowBits = 16;  // bits 15..0 are written in hexadecimal, 17..16 in binary
-
 // Bits 17 and 16 of a word as VHDL bit-string text.
 constexpr const char* kTwoBitText[] = {"00", "01", "10", "11"};
 
-const char* two_bit_text(unsigned int word) { return kTwoBitText[(word >> kLowBits) & 0x3]; }
+const char* two_bit_text(unsigned int word) { return kTwoBitText[(word >> kParityShift) & 0x3]; }
 
 unsigned int low_bits(unsigned int word) { return word & 0xFFFF; }
 
@@ -67,11 +64,14 @@ end prog_rom;
 void Generate_vhdl_prog_rom_generic(const srcList_t* the_list, std::FILE* vhd_file) {
     unsigned int image[kProgWords] = {};
     Get_srcItem_instr_bits(the_list, image);
-
     TextOutput out(vhd_file);
+    Write_vhdl_prog_rom_generic(image, out);
+}
+
+void Write_vhdl_prog_rom_generic(const unsigned int* image, TextOutput& out) {
     out.text(kFileHead);
-    for (int first = 0; first < kProgWords; first += kWordsPerLine) {
-        const int last = first + kWordsPerLine - 1;
+    for (int first = 0; first < kProgWords; first += kWordsPerArrayLine) {
+        const int last = first + kWordsPerArrayLine - 1;
         out.text("      ");
         for (int addr = first; addr < last; addr++) {
             out.print(FMT_COMPILE("\"{}\" & X\"{:04X}\", "), two_bit_text(image[addr]),

@@ -4,7 +4,19 @@
 
 #include <cstdio>
 
+#include "driver/base/text_output.h"
 #include "listing/items/srclist.h"
+
+// The layout of the two VHDL images, shared by their writers and the image reader.
+// clang-format off
+constexpr int kInitStrings = 64;       // INIT strings of the block RAM, 16 words each
+constexpr int kInitpStrings = 8;       // INITP strings, the parity bits of 128 words each
+constexpr int kRomStringChars = 64;    // hexadecimal digits in one INIT or INITP string
+constexpr int kWordsPerInit = 16;      // kRomStringChars / 4 digits per word
+constexpr int kParityShift = 16;       // bits 17..16: the block RAM's parity bits, and the part
+                                       // of an array element written in binary
+constexpr int kWordsPerArrayLine = 8;  // elements on one line of the generic ROM's array
+// clang-format on
 
 /// Writes prog_rom.vhd: the block RAM with its INIT and INITP strings.
 void Generate_vhdl_prog_rom(const srcList_t* the_list, std::FILE* vhd_file);
@@ -13,9 +25,12 @@ void Generate_vhdl_prog_rom_generic(const srcList_t* the_list, std::FILE* vhd_fi
 /// Writes NAME.mem: 1024 lines of five hexadecimal digits.
 void Generate_raw_hex_file(const srcList_t* the_list, std::FILE* vhd_file);
 
-/// Writes the four hexadecimal digits of bits 15..0 of val and a terminator into aval.
-void My_uint_toa(unsigned int val, char* aval);
-/// Returns the hexadecimal digit of a value 0 to 15 ('x' with a console message otherwise).
-char My_int_to_hex(int val);
+// The same three files for an image of kProgWords words already taken from a list.
+/// Writes prog_rom.vhd for image into out.
+void Write_vhdl_prog_rom(const unsigned int* image, TextOutput& out);
+/// Writes xprog_rom.vhd for image into out.
+void Write_vhdl_prog_rom_generic(const unsigned int* image, TextOutput& out);
+/// Writes NAME.mem for image into out.
+void Write_raw_hex_file(const unsigned int* image, TextOutput& out);
 
 #endif  // TEVLIN_ROM_ROM_H_

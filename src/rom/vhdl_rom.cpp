@@ -1,17 +1,13 @@
 // prog_rom.vhd: the program as the initial contents of a RAMB16_S18 block RAM, written once as
 // synthesis attributes and once in the primitive's generic map for simulation.
-#include "rom/rom.h"
+#include <iterator>
+#include <string>
 
-// For consolefp, where console messages go.
-#include "diag/diag.h"
+#include "driver/base/text_output.h"
+#include "rom/rom.h"
 
 namespace {
 
-constexpr int kStrings = 64;         // INIT strings, 16 words each
-constexpr int kParityStrings = 8;    // INITP strings, 128 words each
-constexpr int kStringChars = 64;     // hexadecimal digits in one string
-constexpr int kWordsPerString = 16;  // kStringChars / 4 digits per word
-constexpr int kParityShift = 16;     // bits 17..16 are the RAM's parity bits
 constexpr unsigned int kParityMask = 0x3;
 
 constexpr char kFileHead[] =
@@ -96,22 +92,26 @@ end low_level_definition;
 )vhdl";
 
 // INIT string j: bits 15..0 of words 16j+15 down to 16j.
-void fill_init_string(const unsigned int* image, int j, char* text) {
-    for (int k = kWordsPerString - 1; k >= 0; k--) {
-        My_uint_toa(image[kWordsPerString * j + k], &text[4 * (kWordsPerString - 1 - k)]);
+std::string init_string(const unsigned int* image, int j) {
+    std::string text;
+    for (int k = kWordsPerInit - 1; k >= 0; k--) {
+        fmt::format_to(std::back_inserter(text), FMT_COMPILE("{:04X}"),
+                       image[kWordsPerInit * j + k] & 0xFFFF);
     }
+    return text;
 }
 
 // INITP string j: one digit per word pair, the even word in the low two bits, pairs
 // 64j+63 down to 64j.
-void fill_initp_string(const unsigned int* image, int j, char* text) {
-    for (int k = kStringChars - 1; k >= 0; k--) {
-        const int pair = kStringChars * j + k;
+std::string initp_string(const unsigned int* image, int j) {
+    std::string text;
+    for (int k = kRomStringChars - 1; k >= 0; k--) {
+        const int pair = kRomStringChars * j + k;
         const unsigned int even = (image[2 * pair] >> kParityShift) & kParityMask;
         const unsigned int odd = (image[2 * pair + 1] >> kParityShift) & kParityMask;
-        text[kStringChars - 1 - k] = My_int_to_hex(static_cast<int>(even + 4 * odd));
+        fmt::format_to(std::back_inserter(text), FMT_COMPILE("{:X}"), even + 4 * odd);
     }
-    text[kStringChars] = 0;
+    return text;
 }
 
 }  // namespace
@@ -119,50 +119,40 @@ void fill_initp_string(const unsigned int* image, int j, char* text) {
 void Generate_vhdl_prog_rom(const srcList_t* the_list, std::FILE* vhd_file) {
     unsigned int image[kProgWords] = {};
     Get_srcItem_instr_bits(the_list, image);
-    char init[kStrings][kStringChars + 1];
-    for (int j = 0; j < kStrings; j++) fill_init_string(image, j, init[j]);
-    char initp[kParityStrings][kStringChars + 1];
-    for (int j = 0; j < kParityStrings; j++) fill_initp_string(image, j, initp[j]);
-
-    std::fputs(kFileHead, vhd_file);
-    for (int j = 0; j < kStrings; j++) {
-        std::fprintf(vhd_file, "   attribute INIT_%02X : string; \n", j);
-    }
-    for (int j = 0; j < kParityStrings; j++) {
-        std::fprintf(vhd_file, "   attribute INITP_0%1X : string; \n", j);
-    }
-    std::fputs(kSynthesisBanner, vhd_file);
-    for (int j = 0; j < kStrings; j++) {
-        std::fprintf(vhd_file, "   attribute INIT_%02X of ram_1024_x_18 : label is \"%s\";  \n", j,
-                     init[j]);
-    }
-    for (int j = 0; j < kParityStrings; j++) {
-        std::fprintf(vhd_file, "   attribute INITP_%02X of ram_1024_x_18 : label is \"%s\";  \n", j,
-                     initp[j]);
-    }
-    std::fputs(kInstanceHead, vhd_file);
-    for (int j = 0; j < kStrings; j++) {
-        std::fprintf(vhd_file, "          INIT_%02X => X\"%s\",  \n", j, init[j]);
-    }
-    for (int j = 0; j < kParityStrings - 1; j++) {
-        std::fprintf(vhd_file, "          INITP_%02X => X\"%s\",  \n", j, initp[j]);
-    }
-    std::fprintf(vhd_file, "          INITP_%02X => X\"%s\")  \n", kParityStrings - 1,
-                 initp[kParityStrings - 1]);
-    std::fputs(kFileTail, vhd_file);
+    TextOutput out(vhd_file);
+    Write_vhdl_prog_rom(image, out);
 }
 
-void My_uint_toa(unsigned int val, char* aval) {
-    for (int digit = 0; digit < 4; digit++) {
-        aval[digit] = My_int_to_hex(static_cast<int>((val >> (12 - 4 * digit)) & 0xF));
-    }
-    aval[4] = '\0';
-}
+void Write_vhdl_prog_rom(const unsigned int* image, TextOutput& out) {
+    std::string init[kInitStrings];
+    for (int j = 0; j < kInitStrings; j++) init[j] = init_string(image, j);
+    std::string initp[kInitpStrings];
+    for (int j = 0; j < kInitpStrings; j++) initp[j] = initp_string(image, j);
 
-char My_int_to_hex(int val) {
-    if (val < 0 || val > 15) {
-        std::fputs("\nDon't be here: My_int_to_hex()\n", consolefp);
-        return 'x';
+    out.text(kFileHead);
+    for (int j = 0; j < kInitStrings; j++) {
+        out.print(FMT_COMPILE("   attribute INIT_{:02X} : string; \n"), j);
     }
-    return "0123456789ABCDEF"[val];
+    for (int j = 0; j < kInitpStrings; j++) {
+        out.print(FMT_COMPILE("   attribute INITP_0{:1X} : string; \n"), j);
+    }
+    out.text(kSynthesisBanner);
+    for (int j = 0; j < kInitStrings; j++) {
+        out.print(FMT_COMPILE("   attribute INIT_{:02X} of ram_1024_x_18 : label is \"{}\";  \n"),
+                  j, init[j]);
+    }
+    for (int j = 0; j < kInitpStrings; j++) {
+        out.print(FMT_COMPILE("   attribute INITP_{:02X} of ram_1024_x_18 : label is \"{}\";  \n"),
+                  j, initp[j]);
+    }
+    out.text(kInstanceHead);
+    for (int j = 0; j < kInitStrings; j++) {
+        out.print(FMT_COMPILE("          INIT_{:02X} => X\"{}\",  \n"), j, init[j]);
+    }
+    for (int j = 0; j < kInitpStrings - 1; j++) {
+        out.print(FMT_COMPILE("          INITP_{:02X} => X\"{}\",  \n"), j, initp[j]);
+    }
+    out.print(FMT_COMPILE("          INITP_{:02X} => X\"{}\")  \n"), kInitpStrings - 1,
+              initp[kInitpStrings - 1]);
+    out.text(kFileTail);
 }

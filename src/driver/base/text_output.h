@@ -8,11 +8,15 @@
 
 #include <cstdio>
 #include <iterator>
+#include <string>
 #include <string_view>
 
 class TextOutput {
   public:
+    /// Hands the text to file, which stays open.
     explicit TextOutput(std::FILE* file) : file_(file) {}
+    /// Appends the text to text.
+    explicit TextOutput(std::string* text) : text_(text) {}
     ~TextOutput() { flush(); }
     TextOutput(const TextOutput&) = delete;
     TextOutput& operator=(const TextOutput&) = delete;
@@ -30,16 +34,21 @@ class TextOutput {
         if (buffer_.size() >= kFlushSize) flush();
     }
 
-    /// Hands everything appended so far to the stream.
+    /// Hands everything appended so far to the stream or the string.
     void flush() {
-        std::fwrite(buffer_.data(), 1, buffer_.size(), file_);
+        if (file_ != nullptr) {
+            std::fwrite(buffer_.data(), 1, buffer_.size(), file_);
+        } else {
+            text_->append(buffer_.data(), buffer_.size());
+        }
         buffer_.clear();
     }
 
   private:
     static constexpr size_t kFlushSize = size_t{1} << 16;
 
-    std::FILE* file_;
+    std::FILE* file_ = nullptr;
+    std::string* text_ = nullptr;
     fmt::memory_buffer buffer_;
 };
 
