@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "support/process.h"
+#include "support/session.h"
 #include "support/tempdir.h"
 
 namespace {
@@ -77,6 +78,28 @@ TEST(Golden, EveryCaseGivesItsOutputs) {
     const std::vector<std::string> names = case_names();
     ASSERT_FALSE(names.empty());
     for (const std::string& name : names) check_case(name);
+}
+
+// Assembled in one process, one case after another, each case gives what a fresh process
+// gives: resetting the process-wide state restores every start value.
+TEST(Golden, RunsInOneProcessMatchFreshProcesses) {
+    TempDir dir;
+    for (const std::string& name : case_names()) {
+        const fs::path folder = fs::path(TEVLIN_GOLDEN_DIR) / name;
+        const AssemblyOutput run = Assemble_source(read_file(folder / "prog.asm"), dir.path());
+        const std::pair<const char*, const std::string*> files[] = {
+            {"stderr.txt", &run.console},
+            {"prog.err", &run.err},
+            {"prog.asl", &run.asl},
+            {"prog.dbg", &run.dbg},
+            {"prog.mem", &run.mem},
+            {"prog_rom.vhd", &run.prog_rom},
+            {"xprog_rom.vhd", &run.xprog_rom},
+        };
+        for (const auto& [file, text] : files) {
+            EXPECT_TRUE(read_file(folder / file) == *text) << name << "/" << file;
+        }
+    }
 }
 
 }  // namespace
