@@ -23,13 +23,6 @@ namespace fs = std::filesystem;
 constexpr const char* kOutputFiles[] = {"prog.err", "prog.asl",     "prog.dbg",
                                         "prog.mem", "prog_rom.vhd", "xprog_rom.vhd"};
 
-std::string read_file(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream content;
-    content << in.rdbuf();
-    return content.str();
-}
-
 std::vector<std::string> case_names() {
     std::vector<std::string> names;
     for (const auto& entry : fs::directory_iterator(TEVLIN_GOLDEN_DIR)) {
@@ -43,7 +36,7 @@ std::vector<std::string> case_names() {
 void check_case(const std::string& case_name) {
     const fs::path folder = fs::path(TEVLIN_GOLDEN_DIR) / case_name;
     TempDir dir;
-    dir.write("prog.asm", read_file(folder / "prog.asm"));
+    dir.write("prog.asm", Read_file(folder / "prog.asm"));
     const ProcessResult run = Run_program(TEVLIN_BINARY, {"prog.asm"}, dir.path());
 
     std::vector<std::pair<std::string, std::string>> produced = {
@@ -63,7 +56,7 @@ void check_case(const std::string& case_name) {
         const fs::path actual_path = folder / (name + ".actual");
         if (!fs::exists(expected_path)) {
             ADD_FAILURE() << case_name << ": no expected " << name;
-        } else if (read_file(expected_path) == actual) {
+        } else if (Read_file(expected_path) == actual) {
             fs::remove(actual_path);
             continue;
         } else {
@@ -86,7 +79,7 @@ TEST(Golden, RunsInOneProcessMatchFreshProcesses) {
     TempDir dir;
     for (const std::string& name : case_names()) {
         const fs::path folder = fs::path(TEVLIN_GOLDEN_DIR) / name;
-        const AssemblyOutput run = Assemble_source(read_file(folder / "prog.asm"), dir.path());
+        const AssemblyOutput run = Assemble_source(Read_file(folder / "prog.asm"), dir.path());
         const std::pair<const char*, const std::string*> files[] = {
             {"stderr.txt", &run.console},
             {"prog.err", &run.err},
@@ -97,7 +90,7 @@ TEST(Golden, RunsInOneProcessMatchFreshProcesses) {
             {"xprog_rom.vhd", &run.xprog_rom},
         };
         for (const auto& [file, text] : files) {
-            EXPECT_TRUE(read_file(folder / file) == *text) << name << "/" << file;
+            EXPECT_TRUE(Read_file(folder / file) == *text) << name << "/" << file;
         }
     }
 }
