@@ -3,8 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 
 #include "support/invariants.h"
@@ -25,10 +23,7 @@ TEST(FuzzRegressions, FuzzerFindingsKeepTheInvariants) {
     ASSERT_FALSE(std::filesystem::is_empty(TEVLIN_FUZZ_REGRESSIONS_DIR));
     for (const auto& entry : std::filesystem::directory_iterator(TEVLIN_FUZZ_REGRESSIONS_DIR)) {
         SCOPED_TRACE(entry.path().filename().string());
-        std::ifstream in(entry.path(), std::ios::binary);
-        std::ostringstream text;
-        text << in.rdbuf();
-        expect_invariants(text.str());
+        expect_invariants(Read_file(entry.path()));
     }
 }
 

@@ -8,11 +8,11 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "support/process.h"
+#include "support/session.h"
 #include "support/tempdir.h"
 
 namespace {
@@ -21,13 +21,6 @@ namespace fs = std::filesystem;
 
 constexpr const char* kOutputFiles[] = {"prog.err", "prog.asl",     "prog.dbg",
                                         "prog.mem", "prog_rom.vhd", "xprog_rom.vhd"};
-
-std::string read_file(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream content;
-    content << in.rdbuf();
-    return content.str();
-}
 
 std::vector<std::string> case_names() {
     std::vector<std::string> names;
@@ -42,7 +35,7 @@ std::vector<std::string> case_names() {
 void check_case(const std::string& case_name) {
     const fs::path folder = fs::path(TEVLIN_GOLDEN_DIR) / case_name;
     TempDir dir;
-    dir.write("prog.asm", read_file(folder / "prog.asm"));
+    dir.write("prog.asm", Read_file(folder / "prog.asm"));
     const ProcessResult run = Run_program(TEVLIN_BINARY, {"prog.asm"}, dir.path());
 
     std::vector<std::pair<std::string, std::string>> produced = {
@@ -62,7 +55,7 @@ void check_case(const std::string& case_name) {
         const fs::path actual_path = folder / (name + ".actual");
         if (!fs::exists(expected_path)) {
             ADD_FAILURE() << case_name << ": no expected " << name;
-        } else if (read_file(expected_path) == actual) {
+        } else if (Read_file(expected_path) == actual) {
             fs::remove(actual_path);
             continue;
         } else {
@@ -77,6 +70,28 @@ TEST(Golden, EveryCaseGivesItsOutputs) {
     const std::vector<std::string> names = case_names();
     ASSERT_FALSE(names.empty());
     for (const std::string& name : names) check_case(name);
+}
+
+// Assembled in one process, one case after another, each case gives what a fresh process
+// gives: resetting the process-wide state restores every start value.
+TEST(Golden, RunsInOneProcessMatchFreshProcesses) {
+    TempDir dir;
+    for (const std::string& name : case_names()) {
+        const fs::path folder = fs::path(TEVLIN_GOLDEN_DIR) / name;
+        const AssemblyOutput run = Assemble_source(Read_file(folder / "prog.asm"), dir.path());
+        const std::pair<const char*, const std::string*> files[] = {
+            {"stderr.txt", &run.console},
+            {"prog.err", &run.err},
+            {"prog.asl", &run.asl},
+            {"prog.dbg", &run.dbg},
+            {"prog.mem", &run.mem},
+            {"prog_rom.vhd", &run.prog_rom},
+            {"xprog_rom.vhd", &run.xprog_rom},
+        };
+        for (const auto& [file, text] : files) {
+            EXPECT_TRUE(Read_file(folder / file) == *text) << name << "/" << file;
+        }
+    }
 }
 
 }  // namespace

@@ -6,8 +6,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -92,13 +90,6 @@ TEST(DisassemblyTest, AssemblesBackIntoTheSameImage) {
     }
 }
 
-std::string read_file(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
 // Every program that assembles without errors: assembled, each image file read back and
 // disassembled, the disassembly assembled: all three image files come out the same.
 TEST(DisassemblyTest, ProgramsRoundTripThroughEachImageFile) {
@@ -113,7 +104,7 @@ TEST(DisassemblyTest, ProgramsRoundTripThroughEachImageFile) {
     int round_trips = 0;
     for (const std::filesystem::path& source : sources) {
         SCOPED_TRACE(source.string());
-        const AssemblyOutput original = Assemble_source(read_file(source), dir.path());
+        const AssemblyOutput original = Assemble_source(Read_file(source), dir.path());
         if (original.error_count != 0 || original.syntax_error_count != 0) continue;
         for (const std::string* file : {&original.mem, &original.prog_rom, &original.xprog_rom}) {
             const RomImage rom = Read_rom_image(*file);

@@ -1,10 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <map>
 #include <random>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -12,6 +10,7 @@
 #include "scan/source_fixture.h"
 #include "scan/tokens.h"
 #include "support/reference_scanner.h"
+#include "support/session.h"
 
 namespace {
 
@@ -124,13 +123,6 @@ std::string random_source(unsigned seed) {
     return source;
 }
 
-std::string read_file(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
 // The scanner against the plain rule table, on every example and golden source and on random
 // lines: the same tokens with the same values.
 TEST(ReferenceScanner, AgreesWithTheScanner) {
@@ -140,7 +132,7 @@ TEST(ReferenceScanner, AgreesWithTheScanner) {
     for (const fs::path& folder : {root / "examples", root / "tests/golden"}) {
         for (const auto& entry : fs::recursive_directory_iterator(folder)) {
             if (entry.path().extension() == ".asm") {
-                sources.emplace_back(entry.path().string(), read_file(entry.path()));
+                sources.emplace_back(entry.path().string(), Read_file(entry.path()));
             }
         }
     }

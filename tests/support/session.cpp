@@ -12,13 +12,6 @@
 
 namespace {
 
-std::string read_file(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
 std::string read_stream(std::FILE* stream) {
     std::string text;
     std::rewind(stream);
@@ -54,12 +47,19 @@ AssemblyOutput Assemble_source(const std::string& source, const std::string& dir
     }
     Reset_all_state();
 
-    output.err = read_file(name + ".err");
-    output.asl = read_file(name + ".asl");
-    output.dbg = read_file(name + ".dbg");
-    output.mem = read_file(name + ".mem");
-    output.prog_rom = read_file("prog_rom.vhd");
-    output.xprog_rom = read_file("xprog_rom.vhd");
+    output.err = Read_file(name + ".err");
+    output.asl = Read_file(name + ".asl");
+    output.dbg = Read_file(name + ".dbg");
+    output.mem = Read_file(name + ".mem");
+    output.prog_rom = Read_file("prog_rom.vhd");
+    output.xprog_rom = Read_file("xprog_rom.vhd");
     std::filesystem::current_path(previous_dir);
     return output;
+}
+
+std::string Read_file(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
 }

@@ -2,6 +2,7 @@
 #ifndef TEVLIN_TESTS_SUPPORT_SESSION_H_
 #define TEVLIN_TESTS_SUPPORT_SESSION_H_
 
+#include <filesystem>
 #include <string>
 
 struct AssemblyOutput {
@@ -22,5 +23,8 @@ struct AssemblyOutput {
 /// output files. dir must exist; the working directory is restored afterwards.
 AssemblyOutput Assemble_source(const std::string& source, const std::string& dir,
                                const std::string& name = "prog");
+
+/// The whole content of the file at path; empty when it cannot be read.
+std::string Read_file(const std::filesystem::path& path);
 
 #endif  // TEVLIN_TESTS_SUPPORT_SESSION_H_
