@@ -30,6 +30,10 @@ Prints assembly source for FILE, a NAME.mem, prog_rom.vhd or xprog_rom.vhd that 
 Exit codes: 0 every word is an instruction; 1 usage; 2 FILE cannot be read or is not an image
 file as tevlin writes it; 3 some word is no instruction (it is printed as a comment); 4 the
 output could not be written.
+
+Options (each alone on the command line):
+  -h, --help     print this help and exit
+  --version      print the version and exit
 )";
 
 // Reads the whole file into text; on failure returns false with the reason in fault.
@@ -57,9 +61,16 @@ bool read_file(const char* path, std::string* text, std::string* fault) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc == 2 && std::string_view(argv[1]) == "--help") {
-        std::fputs(kUsage, stdout);
-        return DIS_OK;
+    if (argc == 2) {
+        const std::string_view arg = argv[1];
+        if (arg == "--help" || arg == "-h") {
+            std::fputs(kUsage, stdout);
+            return DIS_OK;
+        }
+        if (arg == "--version") {
+            std::fputs("tevlin-dis " TEVLIN_VERSION "\n", stdout);
+            return DIS_OK;
+        }
     }
     if (argc != 2) {
         std::fputs(kUsage, stderr);

@@ -50,6 +50,19 @@ TEST(DisCommandLine, ExitCodesAndMessages) {
     }
 }
 
+TEST(DisCommandLine, OptionsPrintHelpOrVersion) {
+    TempDir dir;
+    for (const char* option : {"--help", "-h", "--version"}) {
+        const ProcessResult run = Run_program(TEVLIN_DIS_BINARY, {option}, dir.path());
+        EXPECT_EQ(run.exit_code, 0) << option;
+        EXPECT_EQ(run.err, "") << option;
+        const std::string start = std::string(option) == "--version" ? "tevlin-dis " TEVLIN_VERSION
+                                                                       "\n"
+                                                                     : "Usage: tevlin-dis FILE\n";
+        EXPECT_EQ(run.out.rfind(start, 0), 0u) << run.out;
+    }
+}
+
 TEST(DisCommandLine, AFullStandardOutputIsNotReportedAsSuccess) {
 #ifdef _WIN32
     GTEST_SKIP() << "Windows has no device like /dev/full that refuses every write";
