@@ -56,9 +56,9 @@ TEST(DisCommandLine, OptionsPrintHelpOrVersion) {
         const ProcessResult run = Run_program(TEVLIN_DIS_BINARY, {option}, dir.path());
         EXPECT_EQ(run.exit_code, 0) << option;
         EXPECT_EQ(run.err, "") << option;
-        const std::string start = std::string(option) == "--version" ? "tevlin-dis " TEVLIN_VERSION
-                                                                       "\n"
-                                                                     : "Usage: tevlin-dis FILE\n";
+        const bool version = std::string(option) == "--version";
+        const char* start =
+            version ? "tevlin-dis " TEVLIN_VERSION "\n" : "Usage: tevlin-dis FILE\n";
         EXPECT_EQ(run.out.rfind(start, 0), 0u) << run.out;
     }
 }
