@@ -5,14 +5,9 @@
 #include "diag/diag.h"
 #include "global.h"
 #include "isa/decode.h"
+#include "listing/startup.h"
 
 namespace {
-
-// tevlin's start-up code passes every byte through r0.
-constexpr int kStartupReg = 0;
-constexpr const Opcode& kLoad = Opcode_of("MOV", FMT_RI);
-constexpr const Opcode& kStore = Opcode_of("ST", FMT_RI);
-constexpr const Opcode& kBranch = Opcode_of("BRN", FMT_IM);
 
 // The load and store pairs at the bottom of program memory and the branch after them, as
 // tevlin's start-up code places them: data addresses ascend, the branch goes upwards.
@@ -26,7 +21,7 @@ StartUp find_start_up(const unsigned int* image) {
     for (int addr = 0, last_data = -1; addr + 1 < kProgWords; addr += 2) {
         const DecodedWord load = Decode_word(image[addr]);
         const DecodedWord store = Decode_word(image[addr + 1]);
-        if (load.row != &kLoad || load.reg_x != kStartupReg || store.row != &kStore ||
+        if (load.row != &kStartupLoad || load.reg_x != kStartupReg || store.row != &kStartupStore ||
             store.reg_x != kStartupReg || store.value <= last_data) {
             break;
         }
@@ -35,7 +30,7 @@ StartUp find_start_up(const unsigned int* image) {
     }
     const int at = 2 * found.pairs;
     const DecodedWord branch = Decode_word(image[at]);
-    if (branch.row == &kBranch && branch.address > at) found.branch_at = at;
+    if (branch.row == &kStartupBranch && branch.address > at) found.branch_at = at;
     return found;
 }
 

@@ -12,8 +12,6 @@
 
 namespace {
 
-constexpr int kStartupReg = 0;  // the block passes every byte through r0
-
 // Links items one after another into the list, starting at one position, so that the
 // block costs one walk to its place whatever its length.
 class BlockWriter {
@@ -39,11 +37,6 @@ class BlockWriter {
 
 srcItem_t* separator() { return Create_srcItem(nullptr, 0, 0, LINE_SEPARATOR, nullptr, 0, 0); }
 
-// The three instructions of the block.
-constexpr const Opcode& kLoad = Opcode_of("MOV", FMT_RI);
-constexpr const Opcode& kStore = Opcode_of("ST", FMT_RI);
-constexpr const Opcode& kBranch = Opcode_of("BRN", FMT_IM);
-
 srcItem_t* startup_item(const std::string& line, int addr, const Opcode& row, unsigned int word,
                         int arg1) {
     return Create_srcItem(line.c_str(), 0, addr, LINE_STARTUP, row.mnemonic, word, arg1);
@@ -62,17 +55,18 @@ void Insert_start_up_code(srcList_t* the_list, const unsigned char* mem_array,
         block.add(startup_item(
             fmt::format(
                 FMT_COMPILE("             MOV     r0,0x{:02X}     ; write dseg data to reg"), v),
-            addr++, kLoad, RI_inst_bit_define(kStartupReg, v, kLoad.constant), v));
+            addr++, kStartupLoad, RI_inst_bit_define(kStartupReg, v, kStartupLoad.constant), v));
         block.add(startup_item(
             fmt::format(
                 FMT_COMPILE("             ST      r0,0x{:02X}     ; place reg data in mem "), d),
-            addr++, kStore, RI_inst_bit_define(kStartupReg, d, kStore.constant), d));
+            addr++, kStartupStore, RI_inst_bit_define(kStartupReg, d, kStartupStore.constant), d));
     }
     if (addr < cseg_start) {
         block.add(startup_item(fmt::format(FMT_COMPILE("             BRN     0x{:02X}        ; "
                                                        "jump to start of .cseg in program mem "),
                                            cseg_start),
-                               addr, kBranch, IM_inst_bit_define(cseg_start, kBranch.constant),
+                               addr, kStartupBranch,
+                               IM_inst_bit_define(cseg_start, kStartupBranch.constant),
                                cseg_start));
     }
     block.add(separator());
