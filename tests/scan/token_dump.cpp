@@ -9,6 +9,7 @@
 #include "driver/base/state.h"
 #include "scan/reader.h"
 #include "scan/tokens.h"
+#include "support/session.h"
 
 namespace {
 
@@ -74,15 +75,6 @@ ReaderLine locate_line(const std::string& source, size_t start) {
     return line;
 }
 
-std::string read_all(std::FILE* stream) {
-    std::string text;
-    char chunk[4096];
-    size_t got;
-    while ((got = std::fread(chunk, 1, sizeof chunk, stream)) > 0) text.append(chunk, got);
-    std::rewind(stream);
-    return text;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -95,7 +87,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "cannot open %s\n", argv[1]);
         return 2;
     }
-    const std::string source = read_all(stream);
+    const std::string source = Read_file(argv[1]);
     Reset_all_state();
     yyin = stream;
 

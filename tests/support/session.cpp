@@ -9,19 +9,7 @@
 #include "diag/diag.h"
 #include "driver/assembler.h"
 #include "grammar/parser.h"
-
-namespace {
-
-std::string read_stream(std::FILE* stream) {
-    std::string text;
-    std::rewind(stream);
-    char chunk[4096];
-    size_t got;
-    while ((got = std::fread(chunk, 1, sizeof chunk, stream)) > 0) text.append(chunk, got);
-    return text;
-}
-
-}  // namespace
+#include "support/capture.h"
 
 AssemblyOutput Assemble_source(const std::string& source, const std::string& dir,
                                const std::string& name) {
@@ -35,16 +23,13 @@ AssemblyOutput Assemble_source(const std::string& source, const std::string& dir
     std::filesystem::current_path(dir);
 
     Reset_all_state();
-    std::FILE* console = std::tmpfile();
-    if (console != nullptr) consolefp = console;
+    const CapturedStream console;
+    consolefp = console.get();
     const char* argv[] = {"tevlin", source_name.c_str()};
     output.exit_code = Run_tevlin(2, argv);
     output.error_count = errCnt;
     output.syntax_error_count = syntaxErrCnt;
-    if (console != nullptr) {
-        output.console = read_stream(console);
-        std::fclose(console);
-    }
+    output.console = console.text();
     Reset_all_state();
 
     output.err = Read_file(name + ".err");
