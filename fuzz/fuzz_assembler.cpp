@@ -1,6 +1,5 @@
 // libFuzzer target: assembles arbitrary bytes twice in one scratch directory and aborts when a
-// run breaks a property that every run has, when the two runs differ, or when the scanner and
-// the plain rule table read different tokens.
+// run breaks a property that every run has, or when the two runs differ.
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -8,7 +7,6 @@
 
 #include "fuzz/scratch.h"
 #include "support/invariants.h"
-#include "support/reference_scanner.h"
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
     Make_scratch_dir();
@@ -19,11 +17,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string source(reinterpret_cast<const char*>(data), size);
     const AssemblyOutput first = Assemble_in_scratch_dir(source);
     const AssemblyOutput second = Assemble_in_scratch_dir(source);
-    std::string violations =
+    const std::string violations =
         Describe_invariant_violations(first) + Describe_run_differences(first, second);
-    if (First_pass_tokens(source, false) != First_pass_tokens(source, true)) {
-        violations += "the scanner and the rule table read different tokens\n";
-    }
     if (!violations.empty()) {
         std::fprintf(stderr, "tevlin invariant violated:\n%s", violations.c_str());
         std::abort();

@@ -6,8 +6,8 @@
 #include <cstdlib>
 #include <string>
 
+#include "base/global.h"
 #include "fuzz/scratch.h"
-#include "global.h"
 #include "isa/opcodes.h"
 #include "listing/disassembly.h"
 #include "rom/image_reader.h"
@@ -43,7 +43,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (!disassembly.undecoded.empty()) return 0;
     const AssemblyOutput output = Assemble_in_scratch_dir(disassembly.source);
     check(output.console.empty(), "the disassembly does not assemble cleanly");
-    check(output.mem == Rom_image_text(ImageKind::kHexFile, rom.words.data()),
+    check(output.file(kHexFile) == Rom_image_text(ImageKind::kHexFile, rom.words.data()),
           "the disassembly assembles into other words");
     return 0;
 }

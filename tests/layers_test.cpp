@@ -13,7 +13,7 @@ namespace {
 namespace fs = std::filesystem;
 
 struct Folder {
-    std::string path;  // "src/diag", or "src/global.h" for the one file at the top
+    std::string path;  // "src/diag"
     int layer;
 };
 
@@ -35,16 +35,12 @@ std::vector<Folder> layers_in_readme() {
     return folders;
 }
 
-// The folder that holds path: the longest one that is path or a folder above it.
+// The folder of the table that holds path, or null.
 const Folder* folder_of(const std::vector<Folder>& folders, const std::string& path) {
-    const Folder* found = nullptr;
     for (const Folder& folder : folders) {
-        const bool holds = path == folder.path || path.rfind(folder.path + "/", 0) == 0;
-        if (holds && (found == nullptr || folder.path.size() > found->path.size())) {
-            found = &folder;
-        }
+        if (path.rfind(folder.path + "/", 0) == 0) return &folder;
     }
-    return found;
+    return nullptr;
 }
 
 TEST(Layers, EveryIncludePointsDown) {

@@ -2,10 +2,10 @@
 #ifndef TEVLIN_DRIVER_ASSEMBLER_H_
 #define TEVLIN_DRIVER_ASSEMBLER_H_
 
-/// Runs the assembler on argv as the command line and returns the process exit code.
-int Run_tevlin(int argc, const char* const* argv);
+#include <cstdio>
 
-/// Restores every process-wide variable of every subsystem to its program-start value.
-void Reset_all_state();
+/// Runs the assembler on argv as the command line, printing its messages on console, and
+/// returns the process exit code.
+int Run_tevlin(int argc, const char* const* argv, std::FILE* console);
 
 #endif  // TEVLIN_DRIVER_ASSEMBLER_H_

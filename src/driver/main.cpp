@@ -1,23 +1,23 @@
 // Entry point of the tevlin command: the help and version options, then one assembler run.
+#include <fmt/format.h>
+
 #include <cstdio>
+#include <string>
 #include <string_view>
 
 #include "driver/assembler.h"
+#include "driver/outputs.h"
 
 namespace {
 
-constexpr char kHelp[] = R"(Usage: tevlin NAME.asm
+constexpr char kHelpStart[] = R"(Usage: tevlin NAME.asm
 
 Assembles NAME.asm, a source for the 8-bit soft-core microcontroller, in two
 passes and writes:
 
-  NAME.err       beside the source   every error, numbered, with its line
-  NAME.asl       beside the source   the listing and the symbol table report
-  NAME.dbg       beside the source   each instruction with its address and word
-  NAME.mem       beside the source   program memory: 1024 lines of 5 hex digits
-  prog_rom.vhd   working directory   the ROM as a RAMB16_S18 block RAM
-  xprog_rom.vhd  working directory   the ROM as a constant array
+)";
 
+constexpr char kHelpEnd[] = R"(
 Errors in the source are printed on standard error, logged and listed; any
 error, a syntax error too, leaves a notice in NAME.dbg, and NAME.mem and both
 VHDL files empty. They do not change the exit code.
@@ -44,7 +44,14 @@ int main(int argc, char** argv) {
     if (argc == 2) {
         const std::string_view arg = argv[1];
         if (arg == "--help" || arg == "-h") {
-            std::fputs(kHelp, stdout);
+            std::string help = kHelpStart;
+            for (const OutputFile& row : kOutputFiles) {
+                help += fmt::format(
+                    "  {:<15}{:<20}{}\n", Output_help_name(row),
+                    row.place == Place::kBesideSource ? "beside the source" : "working directory",
+                    row.purpose);
+            }
+            std::fputs((help + kHelpEnd).c_str(), stdout);
             return 0;
         }
         if (arg == "--version") {
@@ -52,5 +59,5 @@ int main(int argc, char** argv) {
             return 0;
         }
     }
-    return Run_tevlin(argc, argv);
+    return Run_tevlin(argc, argv, stderr);
 }

@@ -2,136 +2,125 @@
 // of data memory, in each pass.
 #include <cstdint>
 
-#include "datamem/datamem.h"
-#include "diag/diag.h"
-#include "driver/base/state.h"
-#include "grammar/actions.h"
-#include "listing/items/srclist.h"
-#include "symbols/symbols.h"
+#include "grammar/statements.h"
 
 namespace {
 
-// An item for a directive line, which carries no opcode and no instruction word.
-srcItem_t* directive_item(int address, int line_type, unsigned int size = 0) {
-    return Create_srcItem(rawLine.c_str(), srcLineNum, address, line_type, nullptr, size, 0);
-}
-
-// Whether a block of count bytes from dsegAddr stays inside data memory; summed in 64 bits
-// so that no count can wrap.
-bool block_fits(int count) { return static_cast<int64_t>(dsegAddr) + count <= kDataBytes; }
-
-void advance_data_address(int count) {
-    dsegAddr = static_cast<int>(static_cast<int64_t>(dsegAddr) + count);
+// The item of a directive line, which carries no mnemonic and no instruction word.
+ItemFields directive_item(LineType kind, int address, unsigned int size = 0) {
+    ItemFields fields;
+    fields.kind = kind;
+    fields.address = address;
+    fields.word = size;
+    return fields;
 }
 
 }  // namespace
 
-void Segment_directive(int code, const Operands& /*operands*/) {
-    currSeg = code == DIR_CSEG ? SEG_CODE : SEG_DATA;
-    if (P2) tmpItem = directive_item(-1, LINE_SEGMENT);
+// Summed in 64 bits, so that no count can wrap.
+bool Statements::block_fits(int count) const {
+    return static_cast<int64_t>(position_.data_address) + count <= kDataBytes;
 }
 
-void Segment_argument_directive(int /*code*/, const Operands& /*operands*/) {
-    if (!P2) return;
-    perrMsg("CSEG directive must not have arguments!");
-    tmpItem = Create_srcItem(rawLine.c_str(), srcLineNum, csegAddr, LINE_ERROR, currOpCode.c_str(),
-                             tmp_inst, 0);
+void Statements::advance_data_address(int count) {
+    position_.data_address = static_cast<int>(static_cast<int64_t>(position_.data_address) + count);
 }
 
-void Org_directive(int /*code*/, const Operands& operands) {
-    const int address = operands[0].val;
-    if (currSeg == SEG_DATA) {
+void Statements::add_db_value(int value) {
+    if (db_count_ < kDataBytes) {
+        db_values_[db_count_] = static_cast<uint8_t>(static_cast<unsigned int>(value));
+    }
+    db_count_++;
+}
+
+ItemFields Statements::segment(DirectiveCode code, const Operands& /*operands*/) {
+    position_.segment = code == DIR_CSEG ? SEG_CODE : SEG_DATA;
+    return directive_item(LINE_SEGMENT, -1);
+}
+
+ItemFields Statements::segment_with_argument(DirectiveCode /*code*/, const Operands& /*operands*/) {
+    if (position_.second_pass) error("CSEG directive must not have arguments!");
+    return directive_item(LINE_ERROR, position_.code_address);
+}
+
+ItemFields Statements::org(DirectiveCode /*code*/, const Operands& operands) {
+    const int address = operands[0].number;
+    if (position_.segment == SEG_DATA) {
         if (address < 0 || address > kMaxDataAddr) {
-            perrMsg(Format_message("Data segment range: [0,%d]", kMaxDataAddr).c_str());
-            dsegAddr = 0;
+            error(Format_message("Data segment range: [0,%d]", kMaxDataAddr));
+            position_.data_address = 0;
         } else {
-            dsegAddr = address;
+            position_.data_address = address;
         }
     } else {
         if (address < 0 || address > kMaxCodeAddr) {
-            perrMsg(Format_message("Code segment range: [0,%d]", kMaxCodeAddr).c_str());
-            csegAddr = 0;
+            error(Format_message("Code segment range: [0,%d]", kMaxCodeAddr));
+            position_.code_address = 0;
         } else {
-            csegAddr = address;
+            position_.code_address = address;
         }
     }
-    if (P2) tmpItem = directive_item(address, LINE_ORG);
+    return directive_item(LINE_ORG, address);
 }
 
-void Equ_directive(int /*code*/, const Operands& operands) {
-    const std::string& name = operands[0].str;
-    const int value = operands[1].val;
-    if (!P2) {
-        Define_name(name, SYM_EQU, value);
-        return;
+ItemFields Statements::equ(DirectiveCode /*code*/, const Operands& operands) {
+    const int value = operands[1].number;
+    if (!position_.second_pass) {
+        define(operands[0].text, SYM_EQU, value);
+    } else if (value < 0 || value > kEquMax) {
+        error(Format_message(".EQU value must be in range: [0,%d]", kEquMax));
     }
-    if (value < 0 || value > kEquMax) {
-        perrMsg(Format_message(".EQU value must be in range: [0,%d]", kEquMax).c_str());
-    }
-    tmpItem = directive_item(value, LINE_EQU);
-    Set_srcItem_has_lab(tmpItem);
+    return directive_item(LINE_EQU, value);
 }
 
-void Def_directive(int /*code*/, const Operands& operands) {
-    const std::string& name = operands[0].str;
-    const int reg = operands[1].val;
-    if (!P2) {
-        Define_name(name, SYM_DEF, reg);
-        return;
+ItemFields Statements::def(DirectiveCode /*code*/, const Operands& operands) {
+    const int reg = operands[1].number;
+    if (!position_.second_pass) {
+        define(operands[0].text, SYM_DEF, reg);
+    } else if (reg < 0 || reg > kRegMax) {
+        error(Format_message("Register must be in range [%d,%d]", 0, kRegMax));
     }
-    if (reg < 0 || reg > kRegMax) {
-        perrMsg(Format_message("Register must be in range [%d,%d]", 0, kRegMax).c_str());
-    }
-    tmpItem = directive_item(reg, LINE_DEF);
-    Set_srcItem_has_lab(tmpItem);
+    return directive_item(LINE_DEF, reg);
 }
 
-void Byte_directive(int /*code*/, const Operands& operands) {
-    const int count = operands[0].val;
-    if (!P2) {
+ItemFields Statements::byte(DirectiveCode /*code*/, const Operands& operands) {
+    const int count = operands[0].number;
+    if (!position_.second_pass) {
         if (block_fits(count)) {
             advance_data_address(count);
         } else {
-            perrMsg(Format_message(".BYTE directive attempt to exceed data segment size of: %d",
-                                   kDataBytes)
-                        .c_str());
+            error(Format_message(".BYTE directive attempt to exceed data segment size of: %d",
+                                 kDataBytes));
         }
-        return;
+        return {};
     }
-    if (currSeg != SEG_DATA) perrMsg(".BYTE directive only valid in data segment");
-    if (count == 0) perrMsg(".BYTE directive must specify non-zero value)");
-    tmpItem = directive_item(dsegAddr, LINE_BYTE, static_cast<unsigned int>(count));
+    if (position_.segment != SEG_DATA) error(".BYTE directive only valid in data segment");
+    if (count == 0) error(".BYTE directive must specify non-zero value)");
+    const ItemFields fields =
+        directive_item(LINE_BYTE, position_.data_address, static_cast<unsigned int>(count));
     if (block_fits(count)) {
-        Reserve_memory_without_init(data_mem_array, dsegAddr, count);
+        program_.data.reserve(position_.data_address, count);
         advance_data_address(count);
     }
+    return fields;
 }
 
-void Db_directive(int /*code*/, const Operands& /*operands*/) {
-    const int count = static_cast<int>(dlist_indx);
-    if (!P2) {
+ItemFields Statements::db(DirectiveCode /*code*/, const Operands& /*operands*/) {
+    const int count = static_cast<int>(db_count_);
+    if (!position_.second_pass) {
         if (block_fits(count)) advance_data_address(count);
-        return;
+        return {};
     }
-    if (currSeg != SEG_DATA) {
-        perrMsg(".DB directive only valid in data segment");
+    if (position_.segment != SEG_DATA) {
+        error(".DB directive only valid in data segment");
     } else if (!block_fits(count)) {
-        perrMsg(
-            Format_message(".DB directive attempt to exceed data segment size of: %d", kDataBytes)
-                .c_str());
+        error(
+            Format_message(".DB directive attempt to exceed data segment size of: %d", kDataBytes));
     }
-    tmpItem = directive_item(dsegAddr, LINE_DB, dlist_indx);
+    const ItemFields fields = directive_item(LINE_DB, position_.data_address, db_count_);
     if (block_fits(count)) {
-        Reserve_memory_with_init(data_mem_array, dsegAddr, data_list_array, dlist_indx);
+        program_.data.initialise(position_.data_address, db_values_.data(), db_count_);
         advance_data_address(count);
     }
-}
-
-void Start_db_values() { dlist_indx = 0; }
-
-void Add_db_value(int value) {
-    if (dlist_indx < kDataBytes) {
-        data_list_array[dlist_indx] = static_cast<unsigned char>(static_cast<unsigned int>(value));
-    }
-    dlist_indx++;
+    return fields;
 }

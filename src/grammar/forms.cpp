@@ -1,19 +1,15 @@
 // The operand forms of every instruction family and directive as one table, the prefix
-// matcher that walks it, and the second-pass actions of the instruction forms.
+// matcher that walks it, and the actions of the completed forms.
+#include <algorithm>
 #include <string>
 #include <vector>
 
-#include "diag/diag.h"
-#include "driver/base/state.h"
-#include "grammar/actions.h"
-#include "isa/handlers.h"
-#include "symbols/symbols.h"
+#include "grammar/statements.h"
 
 namespace {
 
-// What a completed form does: call the handler of a format, report a wrong form, or run a
-// directive.
-enum class Call { kRR, kRI, kR1, kIM, kNA, kWrong, kDirective };
+// What a completed form does: encode an instruction, report a wrong form, or run a directive.
+enum class Call { kEncode, kWrong, kDirective };
 
 // Which message a correct form gives when one of its names is not defined.
 enum class Undefined {
@@ -23,27 +19,29 @@ enum class Undefined {
     kBothNames,  // one message naming both register names
 };
 
-using DirectiveAction = void (*)(int code, const Operands& operands);
+using S = Statements;
+using DirectiveAction = ItemFields (Statements::*)(DirectiveCode code, const Operands& operands);
 
 struct FormAction {
     Call call;
+    InstFormat format;  // the format an instruction is encoded in
     Undefined undefined;
-    const char* message;  // reason handed to Bad_instruction_handler by a wrong form
+    const char* message;  // the reason a wrong form gives
     DirectiveAction directive;
     bool list;  // the first operand may repeat, separated by commas
 };
 
-constexpr FormAction handler(Call call, Undefined undefined = Undefined::kLastWins) {
-    return {call, undefined, nullptr, nullptr, false};
+constexpr FormAction handler(InstFormat format, Undefined undefined = Undefined::kLastWins) {
+    return {Call::kEncode, format, undefined, nullptr, nullptr, false};
 }
 constexpr FormAction wrong(const char* message) {
-    return {Call::kWrong, Undefined::kLastWins, message, nullptr, false};
+    return {Call::kWrong, FMT_NA, Undefined::kLastWins, message, nullptr, false};
 }
 constexpr FormAction directive(DirectiveAction action) {
-    return {Call::kDirective, Undefined::kLastWins, nullptr, action, false};
+    return {Call::kDirective, FMT_NA, Undefined::kLastWins, nullptr, action, false};
 }
 constexpr FormAction value_list(DirectiveAction action) {
-    return {Call::kDirective, Undefined::kLastWins, nullptr, action, true};
+    return {Call::kDirective, FMT_NA, Undefined::kLastWins, nullptr, action, true};
 }
 
 }  // namespace
@@ -57,100 +55,106 @@ struct FormRow {
 namespace {
 
 using F = Family;
-constexpr Call RR = Call::kRR;
-constexpr Call RI = Call::kRI;
-constexpr Call R1 = Call::kR1;
-constexpr Call IM = Call::kIM;
-constexpr Call NA = Call::kNA;
 
 // clang-format off
 constexpr FormRow kForms[] = {
-    // family     tokens after the keyword                action or message
-    {F::kIo,     {REG, ',', NUM, EOL},                  handler(RI)},
-    {F::kIo,     {REG, ',', SYMBOL, EOL},               handler(RI)},
-    {F::kIo,     {REGNAME, ',', SYMBOL, EOL},           handler(RI, Undefined::kFirstWins)},
-    {F::kIo,     {REGNAME, ',', NUM, EOL},              handler(RI, Undefined::kMustBeDef)},
-    {F::kIo,     {EOL},                                 wrong("instruction requires two operands!")},
-    {F::kIo,     {INDREG, EOL},                         wrong("instruction can't use indirect addressing!")},
-    {F::kIo,     {REG, EOL},                            wrong("instruction requires second operand!")},
-    {F::kIo,     {NUM, EOL},                            wrong("instruction also requires register operand!")},
-    {F::kIo,     {SYMBOL, EOL},                         wrong("instruction also requires register operand!")},
-    {F::kIo,     {REG, ',', REG, EOL},                  wrong("instruction requires immediate value as second operand!")},
-    {F::kIo,     {NUM, ',', REG, EOL},                  wrong("instruction may have operands swapped?")},
-    {F::kIo,     {SYMBOL, ',', REG, EOL},               wrong("instruction may have operands swapped?")},
-    {F::kIo,     {REG, NUM, EOL},                       wrong("instruction may have missing comma?")},
-    {F::kIo,     {REG, SYMBOL, EOL},                    wrong("instruction may have missing comma?")},
+    // family         tokens after the keyword          action or message
+    {F::kInOut,       {REG, ',', NUM, EOL},             handler(FMT_RI)},
+    {F::kInOut,       {REG, ',', SYMBOL, EOL},          handler(FMT_RI)},
+    {F::kInOut,       {REGNAME, ',', SYMBOL, EOL},      handler(FMT_RI, Undefined::kFirstWins)},
+    {F::kInOut,       {REGNAME, ',', NUM, EOL},         handler(FMT_RI, Undefined::kMustBeDef)},
+    {F::kInOut,       {EOL},                            wrong("instruction requires two operands!")},
+    {F::kInOut,       {INDREG, EOL},                    wrong("instruction can't use indirect addressing!")},
+    {F::kInOut,       {REG, EOL},                       wrong("instruction requires second operand!")},
+    {F::kInOut,       {NUM, EOL},                       wrong("instruction also requires register operand!")},
+    {F::kInOut,       {SYMBOL, EOL},                    wrong("instruction also requires register operand!")},
+    {F::kInOut,       {REG, ',', REG, EOL},             wrong("instruction requires immediate value as second operand!")},
+    {F::kInOut,       {NUM, ',', REG, EOL},             wrong("instruction may have operands swapped?")},
+    {F::kInOut,       {SYMBOL, ',', REG, EOL},          wrong("instruction may have operands swapped?")},
+    {F::kInOut,       {REG, NUM, EOL},                  wrong("instruction may have missing comma?")},
+    {F::kInOut,       {REG, SYMBOL, EOL},               wrong("instruction may have missing comma?")},
 
-    {F::kAlu,    {REG, ',', NUM, EOL},                  handler(RI)},
-    {F::kAlu,    {REG, ',', SYMBOL, EOL},               handler(RI)},
-    {F::kAlu,    {REGNAME, ',', SYMBOL, EOL},           handler(RI)},
-    {F::kAlu,    {REGNAME, ',', NUM, EOL},              handler(RI)},
-    {F::kAlu,    {REG, ',', REG, EOL},                  handler(RR)},
-    {F::kAlu,    {REG, ',', REGNAME, EOL},              handler(RR)},
-    {F::kAlu,    {REGNAME, ',', REG, EOL},              handler(RR)},
-    {F::kAlu,    {REGNAME, ',', REGNAME, EOL},          handler(RR, Undefined::kBothNames)},
-    {F::kAlu,    {REG, ',', INDREG, EOL},               wrong("instruction can't use indirect addressing!")},
-    {F::kAlu,    {INDREG, ',', INDREG, EOL},            wrong("instruction can't use indirect addressing!")},
-    {F::kAlu,    {INDREG, ',', REG, EOL},               wrong("instruction can't use indirect addressing!")},
-    {F::kAlu,    {INDREG, EOL},                         wrong("instruction requires two register-type operands!")},
-    {F::kAlu,    {REG, EOL},                            wrong("instruction requires two register-type operands!")},
-    {F::kAlu,    {REG, SYMBOL, EOL},                    wrong("instruction requires comma between operands!")},
-    {F::kAlu,    {SYMBOL, REG, EOL},                    wrong("instruction requires comma between operands!")},
-    {F::kAlu,    {REG, NUM, EOL},                       wrong("instruction requires comma between operands!")},
-    {F::kAlu,    {NUM, REG, EOL},                       wrong("instruction requires comma between operands!")},
-    {F::kAlu,    {REG, REG, EOL},                       wrong("instruction requires comma between operands!")},
-    {F::kAlu,    {NUM, ',', REG, EOL},                  wrong("instruction requires registers for both operands!")},
-    {F::kAlu,    {SYMBOL, EOL},                         wrong("instruction requires two operands!")},
+    {F::kAlu,         {REG, ',', NUM, EOL},             handler(FMT_RI)},
+    {F::kAlu,         {REG, ',', SYMBOL, EOL},          handler(FMT_RI)},
+    {F::kAlu,         {REGNAME, ',', SYMBOL, EOL},      handler(FMT_RI)},
+    {F::kAlu,         {REGNAME, ',', NUM, EOL},         handler(FMT_RI)},
+    {F::kAlu,         {REG, ',', REG, EOL},             handler(FMT_RR)},
+    {F::kAlu,         {REG, ',', REGNAME, EOL},         handler(FMT_RR)},
+    {F::kAlu,         {REGNAME, ',', REG, EOL},         handler(FMT_RR)},
+    {F::kAlu,         {REGNAME, ',', REGNAME, EOL},     handler(FMT_RR, Undefined::kBothNames)},
+    {F::kAlu,         {REG, ',', INDREG, EOL},          wrong("instruction can't use indirect addressing!")},
+    {F::kAlu,         {INDREG, ',', INDREG, EOL},       wrong("instruction can't use indirect addressing!")},
+    {F::kAlu,         {INDREG, ',', REG, EOL},          wrong("instruction can't use indirect addressing!")},
+    {F::kAlu,         {INDREG, EOL},                    wrong("instruction requires two register-type operands!")},
+    {F::kAlu,         {REG, EOL},                       wrong("instruction requires two register-type operands!")},
+    {F::kAlu,         {REG, SYMBOL, EOL},               wrong("instruction requires comma between operands!")},
+    {F::kAlu,         {SYMBOL, REG, EOL},               wrong("instruction requires comma between operands!")},
+    {F::kAlu,         {REG, NUM, EOL},                  wrong("instruction requires comma between operands!")},
+    {F::kAlu,         {NUM, REG, EOL},                  wrong("instruction requires comma between operands!")},
+    {F::kAlu,         {REG, REG, EOL},                  wrong("instruction requires comma between operands!")},
+    {F::kAlu,         {NUM, ',', REG, EOL},             wrong("instruction requires registers for both operands!")},
+    {F::kAlu,         {SYMBOL, EOL},                    wrong("instruction requires two operands!")},
 
-    {F::kMem,    {REG, ',', NUM, EOL},                  handler(RI)},
-    {F::kMem,    {REG, ',', SYMBOL, EOL},               handler(RI)},
-    {F::kMem,    {REGNAME, ',', NUM, EOL},              handler(RI)},
-    {F::kMem,    {REGNAME, ',', SYMBOL, EOL},           handler(RI)},
-    {F::kMem,    {REG, ',', INDREGNAME, EOL},           handler(RR)},
-    {F::kMem,    {REG, ',', INDREG, EOL},               handler(RR)},
-    {F::kMem,    {REGNAME, ',', INDREG, EOL},           handler(RR)},
-    {F::kMem,    {REGNAME, ',', INDREGNAME, EOL},       handler(RR)},
-    {F::kMem,    {REG, INDREG, EOL},                    wrong("instruction is missing comma!")},
-    {F::kMem,    {REG, ',', REG, EOL},                  wrong("instruction requires indirect addressess operand!")},
-    {F::kMem,    {REG, REG, EOL},                       wrong("second operand is missing parenthesis!")},
-    {F::kMem,    {INDREG, EOL},                         wrong("instruction requires two operands!")},
-    {F::kMem,    {SYMBOL, INDREG, EOL},                 wrong("instruction is missing comma!")},
-    {F::kMem,    {INDREG, ',', REG, EOL},               wrong("instruction format is rx,(ry)!")},
-    {F::kMem,    {REG, EOL},                            wrong("instruction requires two operands!")},
+    {F::kMemory,      {REG, ',', NUM, EOL},             handler(FMT_RI)},
+    {F::kMemory,      {REG, ',', SYMBOL, EOL},          handler(FMT_RI)},
+    {F::kMemory,      {REGNAME, ',', NUM, EOL},         handler(FMT_RI)},
+    {F::kMemory,      {REGNAME, ',', SYMBOL, EOL},      handler(FMT_RI)},
+    {F::kMemory,      {REG, ',', INDREGNAME, EOL},      handler(FMT_RR)},
+    {F::kMemory,      {REG, ',', INDREG, EOL},          handler(FMT_RR)},
+    {F::kMemory,      {REGNAME, ',', INDREG, EOL},      handler(FMT_RR)},
+    {F::kMemory,      {REGNAME, ',', INDREGNAME, EOL},  handler(FMT_RR)},
+    {F::kMemory,      {REG, INDREG, EOL},               wrong("instruction is missing comma!")},
+    {F::kMemory,      {REG, ',', REG, EOL},             wrong("instruction requires indirect addressess operand!")},
+    {F::kMemory,      {REG, REG, EOL},                  wrong("second operand is missing parenthesis!")},
+    {F::kMemory,      {INDREG, EOL},                    wrong("instruction requires two operands!")},
+    {F::kMemory,      {SYMBOL, INDREG, EOL},            wrong("instruction is missing comma!")},
+    {F::kMemory,      {INDREG, ',', REG, EOL},          wrong("instruction format is rx,(ry)!")},
+    {F::kMemory,      {REG, EOL},                       wrong("instruction requires two operands!")},
 
-    {F::kR1,     {REG, EOL},                            handler(R1)},
-    {F::kR1,     {REGNAME, EOL},                        handler(R1)},
-    {F::kR1,     {INDREG, EOL},                         wrong("instruction can't use indirect addressing!")},
-    {F::kR1,     {REG, ',', SYMBOL, EOL},               wrong("instruction uses only one register!")},
-    {F::kR1,     {REG, ',', REG, EOL},                  wrong("instruction uses only one register!")},
-    {F::kR1,     {NUM, EOL},                            wrong("instructions use register operand (not values)!")},
-    {F::kR1,     {EOL},                                 wrong("instruction requires one register operand!")},
+    {F::kOneRegister, {REG, EOL},                       handler(FMT_R1)},
+    {F::kOneRegister, {REGNAME, EOL},                   handler(FMT_R1)},
+    {F::kOneRegister, {INDREG, EOL},                    wrong("instruction can't use indirect addressing!")},
+    {F::kOneRegister, {REG, ',', SYMBOL, EOL},          wrong("instruction uses only one register!")},
+    {F::kOneRegister, {REG, ',', REG, EOL},             wrong("instruction uses only one register!")},
+    {F::kOneRegister, {NUM, EOL},                       wrong("instructions use register operand (not values)!")},
+    {F::kOneRegister, {EOL},                            wrong("instruction requires one register operand!")},
 
-    {F::kBranch, {SYMBOL, EOL},                         handler(IM)},
-    {F::kBranch, {NUM, EOL},                            handler(IM)},
-    {F::kBranch, {INDREG, EOL},                         wrong("tInstruction can't use indirect addressing!")},
-    {F::kBranch, {EOL},                                 wrong("Instruction requires one label-type operand!")},
-    {F::kBranch, {REG, EOL},                            wrong("Instruction requires one label-type operand!")},
-    {F::kBranch, {REG, ',', REG, EOL},                  wrong("Instruction requires one label-type operand!")},
+    {F::kBranch,      {SYMBOL, EOL},                    handler(FMT_IM)},
+    {F::kBranch,      {NUM, EOL},                       handler(FMT_IM)},
+    {F::kBranch,      {INDREG, EOL},                    wrong("tInstruction can't use indirect addressing!")},
+    {F::kBranch,      {EOL},                            wrong("Instruction requires one label-type operand!")},
+    {F::kBranch,      {REG, EOL},                       wrong("Instruction requires one label-type operand!")},
+    {F::kBranch,      {REG, ',', REG, EOL},             wrong("Instruction requires one label-type operand!")},
 
-    {F::kNa,     {EOL},                                 handler(NA)},
-    {F::kNa,     {NUM, EOL},                            wrong("instruction has no operands!")},
-    {F::kNa,     {SYMBOL, EOL},                         wrong("instruction has no operands!")},
-    {F::kNa,     {REG, EOL},                            wrong("instruction has no operands!")},
-    {F::kNa,     {INDREG, EOL},                         wrong("instruction has no operands!")},
+    {F::kNoOperand,   {EOL},                            handler(FMT_NA)},
+    {F::kNoOperand,   {NUM, EOL},                       wrong("instruction has no operands!")},
+    {F::kNoOperand,   {SYMBOL, EOL},                    wrong("instruction has no operands!")},
+    {F::kNoOperand,   {REG, EOL},                       wrong("instruction has no operands!")},
+    {F::kNoOperand,   {INDREG, EOL},                    wrong("instruction has no operands!")},
 
-    {F::kSeg,    {EOL},                                 directive(Segment_directive)},
-    {F::kSeg,    {NUM, EOL},                            directive(Segment_argument_directive)},
-    {F::kOrg,    {NUM, EOL},                            directive(Org_directive)},
-    {F::kByte,   {NUM, EOL},                            directive(Byte_directive)},
-    {F::kDb,     {NUM, EOL},                            value_list(Db_directive)},
-    {F::kEqu,    {SYMBOL, '=', NUM, EOL},               directive(Equ_directive)},
-    {F::kDef,    {REGNAME, '=', REG, EOL},              directive(Def_directive)},
+    {F::kSegment,     {EOL},                            directive(&S::segment)},
+    {F::kSegment,     {NUM, EOL},                       directive(&S::segment_with_argument)},
+    {F::kOrg,         {NUM, EOL},                       directive(&S::org)},
+    {F::kByte,        {NUM, EOL},                       directive(&S::byte)},
+    {F::kDb,          {NUM, EOL},                       value_list(&S::db)},
+    {F::kEqu,         {SYMBOL, '=', NUM, EOL},          directive(&S::equ)},
+    {F::kDef,         {REGNAME, '=', REG, EOL},         directive(&S::def)},
 };
 // clang-format on
 
-constexpr size_t kFormCount = sizeof kForms / sizeof kForms[0];
-constexpr size_t kFamilyCount = static_cast<size_t>(Family::kDb) + 1;
+constexpr size_t kFormCount = std::size(kForms);
+
+// One more than the highest family that a keyword begins or a form names.
+constexpr size_t kFamilyCount = [] {
+    size_t count = 0;
+    const auto count_in = [&count](Family family) {
+        count = std::max(count, static_cast<size_t>(family) + 1);
+    };
+    for (const Mnemonic& mnemonic : kMnemonics) count_in(mnemonic.family);
+    for (const Directive& directive : kDirectives) count_in(directive.family);
+    for (const FormRow& row : kForms) count_in(row.family);
+    return count;
+}();
 
 // The rows of one family: kForms[first] up to, not including, kForms[last].
 struct FamilyRows {
@@ -169,6 +173,55 @@ constexpr std::array<FamilyRows, kFamilyCount> rows_by_family() {
 }
 // The matcher walks only the rows of the line's family, not the whole table, per token.
 constexpr std::array<FamilyRows, kFamilyCount> kFamilyRows = rows_by_family();
+
+constexpr bool has_forms(Family family) {
+    const FamilyRows& rows = kFamilyRows[static_cast<size_t>(family)];
+    return rows.last > rows.first;
+}
+
+constexpr bool is_begun_by_a_keyword(Family family) {
+    for (const Mnemonic& mnemonic : kMnemonics) {
+        if (mnemonic.family == family) return true;
+    }
+    for (const Directive& directive : kDirectives) {
+        if (directive.family == family) return true;
+    }
+    return false;
+}
+
+static_assert(
+    [] {
+        for (const Mnemonic& mnemonic : kMnemonics) {
+            if (!has_forms(mnemonic.family)) return false;
+        }
+        for (const Directive& directive : kDirectives) {
+            if (!has_forms(directive.family)) return false;
+        }
+        return true;
+    }(),
+    "every family of a mnemonic or directive has its operand forms in kForms");
+
+// An instruction form encodes in a format of its family; a directive form runs a directive.
+static_assert(
+    [] {
+        for (const FormRow& row : kForms) {
+            if (!is_begun_by_a_keyword(row.family)) return false;
+            const bool instruction = Is_instruction_family(row.family);
+            switch (row.action.call) {
+                case Call::kEncode:
+                    if (!Family_has_format(row.family, row.action.format)) return false;
+                    break;
+                case Call::kWrong:
+                    if (!instruction) return false;
+                    break;
+                case Call::kDirective:
+                    if (instruction) return false;
+                    break;
+            }
+        }
+        return true;
+    }(),
+    "every form belongs to a family that a keyword begins, and its action fits the family");
 
 // The rows of each family stand together, so the ranges cover every row exactly once.
 constexpr bool families_are_grouped() {
@@ -199,13 +252,12 @@ static_assert(forms_end_in_eol(), "every form must end with EOL");
 
 // No token sequence completes two forms of one family.
 constexpr bool forms_are_distinct() {
-    constexpr int count = sizeof kForms / sizeof kForms[0];
-    for (int a = 0; a < count; a++) {
-        for (int b = a + 1; b < count; b++) {
+    for (size_t a = 0; a < kFormCount; a++) {
+        for (size_t b = a + 1; b < kFormCount; b++) {
             if (kForms[a].family != kForms[b].family) continue;
             bool same = true;
-            for (int i = 0; i < kMaxFormTokens; i++) {
-                if (kForms[a].tokens[i] != kForms[b].tokens[i]) same = false;
+            for (size_t i = 0; i < kMaxFormTokens; i++) {
+                same = same && kForms[a].tokens[i] == kForms[b].tokens[i];
             }
             if (same) return false;
         }
@@ -223,33 +275,26 @@ struct Resolved {
     bool defined = true;
 };
 
-// The value of an operand: a register or number as written, a name through the table.
-Resolved resolve(const Operand& operand) {
+// The value of an operand: a register or number as written, a name through the table, where
+// a register name must be a .DEF name and any other name must not.
+Resolved resolve(const Operand& operand, const SymbolTable& symbols) {
     Resolved resolved;
-    switch (operand.token) {
-        case SYMBOL:
-            resolved.is_name = true;
-            resolved.defined =
-                Is_symbol_valid_nonreg_type(Symbol_Table, operand.str, &resolved.value) != 0;
-            break;
-        case REGNAME:
-        case INDREGNAME:
-            resolved.is_name = true;
-            resolved.defined =
-                Is_symbol_valid_regdef(Symbol_Table, operand.str, &resolved.value) != 0;
-            break;
-        default:
-            resolved.value = operand.val;
-            break;
+    if (operand.token != SYMBOL && operand.token != REGNAME && operand.token != INDREGNAME) {
+        resolved.value = operand.number;
+        return resolved;
     }
+    resolved.is_name = true;
+    const Symbol* symbol = symbols.find(operand.text);
+    resolved.defined = symbol != nullptr && (symbol->kind == SYM_DEF) == (operand.token != SYMBOL);
+    if (resolved.defined) resolved.value = symbol->value;
     return resolved;
 }
 
 std::string undefined_message(Undefined undefined, const Operands& operands,
                               const std::vector<Resolved>& resolved) {
     if (undefined == Undefined::kBothNames) {
-        return Format_message("problems with label \"%s\" and \"%s\" !", operands[0].str.c_str(),
-                              operands[1].str.c_str());
+        return Format_message("problems with label \"%s\" and \"%s\" !", operands[0].text.c_str(),
+                              operands[1].text.c_str());
     }
     size_t named = 0;
     for (size_t i = 0; i < resolved.size(); i++) {
@@ -257,54 +302,11 @@ std::string undefined_message(Undefined undefined, const Operands& operands,
         named = i;
         if (undefined == Undefined::kFirstWins) break;
     }
-    const char* name = operands[named].str.c_str();
+    const char* name = operands[named].text.c_str();
     if (undefined == Undefined::kMustBeDef) {
         return Format_message("label \"%s\" must be .DEF type!", name);
     }
     return Format_message("label \"%s\" has not been defined!", name);
-}
-
-// A correct form: resolve the names, record a reference for each, then call the handler.
-void run_correct_form(const FormAction& action, int code, const Operands& operands) {
-    std::vector<Resolved> resolved;
-    bool all_defined = true;
-    for (const Operand& operand : operands) {
-        resolved.push_back(resolve(operand));
-        all_defined = all_defined && resolved.back().defined;
-    }
-    if (!all_defined) {
-        Bad_instruction_handler(undefined_message(action.undefined, operands, resolved).c_str(),
-                                code);
-        return;
-    }
-    for (size_t i = 0; i < operands.size(); i++) {
-        if (resolved[i].is_name) Add_xref_to_symTab(Symbol_Table, operands[i].str, srcLineNum);
-    }
-    switch (action.call) {
-        case Call::kRR:
-            RR_type_valid_instruction_handler(code, resolved[0].value, resolved[1].value);
-            break;
-        case Call::kRI:
-            RI_type_instruction_handler(code, resolved[0].value, resolved[1].value);
-            break;
-        case Call::kR1:
-            R1_type_valid_instruction_handler(code, resolved[0].value);
-            break;
-        case Call::kIM:
-            if (operands[0].token == NUM && resolved[0].value > kBranchNumberMax) {
-                Bad_instruction_handler(
-                    Format_message("value %d is out of range!", resolved[0].value).c_str(), code);
-            } else {
-                IM_type_valid_instruction_handler(code, resolved[0].value);
-            }
-            break;
-        case Call::kNA:
-            NA_type_valid_instruction_handler(code);
-            break;
-        case Call::kWrong:
-        case Call::kDirective:
-            break;
-    }
 }
 
 }  // namespace
@@ -330,7 +332,7 @@ bool FormMatcher::continues_list(const FormRow& row, int token) const {
            row.tokens[0] == shifted_[0] && token == ',';
 }
 
-FormMatcher::Result FormMatcher::shift(int token, const YYSTYPE& value) {
+FormMatcher::Result FormMatcher::shift(int token, const TokenValue& value) {
     if (after_list_comma_) {
         // Only another value of the list may follow its comma.
         after_list_comma_ = false;
@@ -363,16 +365,34 @@ FormMatcher::Result FormMatcher::shift(int token, const YYSTYPE& value) {
     return Result::kShifted;
 }
 
-void Run_form(const FormRow& row, int code, const Operands& operands) {
-    const FormAction& action = row.action;
-    if (action.call == Call::kDirective) {
-        action.directive(code, operands);
-        return;
+ItemFields Statements::directive(const FormRow& form, DirectiveCode code,
+                                 const Operands& operands) {
+    return (this->*form.action.directive)(code, operands);
+}
+
+// A correct form resolves its names, records a reference for each, and is encoded; a wrong
+// form, or one with an undefined name, gives its message.
+ItemFields Statements::instruction(const FormRow& form, const Mnemonic& mnemonic,
+                                   const Operands& operands) {
+    const FormAction& action = form.action;
+    if (action.call == Call::kWrong) return wrong_form(mnemonic, action.message);
+    std::vector<Resolved> resolved;
+    bool all_defined = true;
+    for (const Operand& operand : operands) {
+        resolved.push_back(resolve(operand, program_.symbols));
+        all_defined = all_defined && resolved.back().defined;
     }
-    if (P2 == 0) return;
-    if (action.call == Call::kWrong) {
-        Bad_instruction_handler(action.message, code);
-        return;
+    if (!all_defined) {
+        return wrong_form(mnemonic, undefined_message(action.undefined, operands, resolved));
     }
-    run_correct_form(action, code, operands);
+    for (size_t i = 0; i < operands.size(); i++) {
+        if (resolved[i].is_name) program_.symbols.add_reference(operands[i].text, position_.line);
+    }
+    if (action.format == FMT_IM && operands[0].token == NUM &&
+        resolved[0].value > kBranchNumberMax) {
+        return wrong_form(mnemonic, Format_message("value %d is out of range!", resolved[0].value));
+    }
+    const int first = resolved.empty() ? 0 : resolved[0].value;
+    const int second = resolved.size() < 2 ? 0 : resolved[1].value;
+    return encode(mnemonic, action.format, first, second);
 }

@@ -1,73 +1,34 @@
 // The line parser: reads tokens one line at a time and runs each rule's action as soon as
-// the rule is complete, before the next token is requested.
-#include "grammar/parser.h"
-
+// the rule is complete, before the next token is requested; twice over the source.
 #include <array>
 #include <cstdint>
 
-#include "diag/diag.h"
-#include "driver/base/state.h"
-#include "global.h"
-#include "grammar/actions.h"
-#include "isa/opcodes.h"
-#include "scan/tokens.h"
-
-int syntaxErrCnt = 0;
+#include "grammar/program.h"
+#include "grammar/statements.h"
 
 namespace {
 
-// What a keyword token begins: a statement of family with its instruction or directive code.
-struct Keyword {
-    Family family;
-    int code;
-};
-
-// The statement that each directive begins.
-constexpr Family family_of(DirectiveCode code) {
-    switch (code) {
-        case DIR_CSEG:
-        case DIR_DSEG:
-            return Family::kSeg;
-        case DIR_ORG:
-            return Family::kOrg;
-        case DIR_EQU:
-            return Family::kEqu;
-        case DIR_DEF:
-            return Family::kDef;
-        case DIR_BYTE:
-            return Family::kByte;
-        case DIR_DB:
-            return Family::kDb;
-    }
-    return Family::kSeg;
-}
-
-// For each token code, the statement it begins; code 0 for the tokens that begin none.
+// For each token code, the statement it begins; neither mnemonic nor directive for the tokens
+// that begin none.
 constexpr std::array<Keyword, kTokenLimit> kKeywords = [] {
     std::array<Keyword, kTokenLimit> keywords{};
     for (size_t row = 0; row < kMnemonicCount; row++) {
-        keywords[static_cast<size_t>(Mnemonic_token(row))] = {
-            Family_of_operands(kMnemonics[row].family), kMnemonics[row].inst_type};
+        keywords[static_cast<size_t>(Mnemonic_token(row))] = {kMnemonics[row].family,
+                                                              &kMnemonics[row], DirectiveCode{}};
     }
     for (size_t row = 0; row < std::size(kDirectives); row++) {
-        keywords[static_cast<size_t>(Directive_token(row))] = {family_of(kDirectives[row].code),
+        keywords[static_cast<size_t>(Directive_token(row))] = {kDirectives[row].family, nullptr,
                                                                kDirectives[row].code};
     }
     return keywords;
 }();
-
-const Keyword* find_keyword(int token) {
-    if (token < 0 || token >= kTokenLimit) return nullptr;
-    const Keyword& keyword = kKeywords[static_cast<size_t>(token)];
-    return keyword.code == 0 ? nullptr : &keyword;
-}
 
 // One line in progress: [SYMBOL ':'] then a keyword and its operands, or EOL.
 class LineParser {
   public:
     enum class Step { kShifted, kLineDone, kRejected };
 
-    bool at_line_start() const { return phase_ == Phase::kStart; }
+    explicit LineParser(Statements& statements) : statements_(statements) {}
 
     // Ready for the next line; the matcher is started afresh by the next keyword.
     void reset() {
@@ -76,27 +37,27 @@ class LineParser {
         keyword_ = nullptr;
     }
 
-    Step shift(int token, const YYSTYPE& value) {
+    Step shift(int token, const TokenValue& value) {
         switch (phase_) {
             case Phase::kStart:
                 if (token == EOL) {
-                    Empty_line_done();
+                    statements_.empty_line_done();
                     return Step::kLineDone;
                 }
                 if (token == SYMBOL) {
-                    label_ = value.str;
+                    label_ = value.text;
                     phase_ = Phase::kName;
                     return Step::kShifted;
                 }
                 return start_statement(token, false);
             case Phase::kName:
                 if (token != ':') return Step::kRejected;
-                Label_shifted(label_);
+                statements_.label_read(label_);
                 phase_ = Phase::kLabelled;
                 return Step::kShifted;
             case Phase::kLabelled:
                 if (token == EOL) {
-                    Label_line_done();
+                    statements_.label_line_done(label_);
                     return Step::kLineDone;
                 }
                 return start_statement(token, true);
@@ -110,34 +71,28 @@ class LineParser {
     enum class Phase { kStart, kName, kLabelled, kOperands };
 
     Step start_statement(int token, bool labelled) {
-        keyword_ = find_keyword(token);
+        keyword_ = Find_keyword(token);
         if (keyword_ == nullptr || (labelled && !Takes_label(keyword_->family))) {
             return Step::kRejected;
         }
         labelled_ = labelled;
-        if (keyword_->family == Family::kDb) Start_db_values();
+        if (keyword_->family == Family::kDb) statements_.start_db_values();
         matcher_.start(keyword_->family);
         phase_ = Phase::kOperands;
         return Step::kShifted;
     }
 
-    Step shift_operand(int token, const YYSTYPE& value) {
+    Step shift_operand(int token, const TokenValue& value) {
         const FormMatcher::Result result = matcher_.shift(token, value);
         if (result == FormMatcher::Result::kRejected) return Step::kRejected;
-        if (keyword_->family == Family::kDb && token == NUM) Add_db_value(value.val);
+        if (keyword_->family == Family::kDb && token == NUM) statements_.add_db_value(value.number);
         if (result == FormMatcher::Result::kShifted) return Step::kShifted;
-
-        const Family family = keyword_->family;
-        const int block_start = dsegAddr;
-        Run_form(matcher_.row(), keyword_->code, matcher_.operands());
-        if (Is_instruction_family(family)) {
-            Instruction_line_done(labelled_);
-        } else {
-            Directive_line_done(family, labelled_, block_start);
-        }
+        statements_.statement_done(*keyword_, matcher_.row(), matcher_.operands(),
+                                   labelled_ ? &label_ : nullptr);
         return Step::kLineDone;
     }
 
+    Statements& statements_;
     Phase phase_ = Phase::kStart;
     std::string label_;
     bool labelled_ = false;
@@ -145,42 +100,74 @@ class LineParser {
     FormMatcher matcher_;
 };
 
-// The one way out on a token that fits nowhere: note it on the line, count it, and give up
-// the line so far together with the token; the next call starts afresh.
-int syntax_error(LineParser& line) {
-    yyerror("syntax error");
-    syntaxErrCnt++;
-    line.reset();
-    return 1;
-}
+// Both passes over the source. A token that fits nowhere is a syntax error: it is noted with
+// the line's messages, and the line so far is given up together with the token.
+class Parse {
+  public:
+    Parse(Scanner& scanner, Diagnostics& messages, Program& program)
+        : scanner_(scanner), messages_(messages), statements_(scanner, messages, program) {}
+
+    void run() {
+        parse_pass();
+        statements_.start_second_pass();
+        messages_.clear_line_messages();
+        scanner_.restart();
+        parse_pass();
+    }
+
+  private:
+    void parse_pass() {
+        for (;;) {
+            const int token = scanner_.next(value_);
+            if (token == TOK_END) break;
+            switch (line_.shift(token, value_)) {
+                case LineParser::Step::kShifted:
+                    break;
+                case LineParser::Step::kLineDone:
+                    line_.reset();
+                    line_seen_ = true;
+                    break;
+                case LineParser::Step::kRejected:
+                    syntax_error();
+                    break;
+            }
+        }
+        if (!statements_.second_pass()) return;
+        // A last line whose end was lost to a syntax error is still listed, with its messages.
+        if (!messages_.line_messages().empty()) {
+            statements_.empty_line_done();
+            line_seen_ = true;
+        }
+        // A source without a line, or whose last line was given up, ends in a syntax error.
+        if (!line_seen_) syntax_error();
+    }
+
+    void syntax_error() {
+        messages_.syntax_error();
+        line_.reset();
+        line_seen_ = false;
+    }
+
+    Scanner& scanner_;
+    Diagnostics& messages_;
+    Statements statements_;
+    LineParser line_{statements_};
+    TokenValue value_;
+    bool line_seen_ = false;  // a line was completed since the start or the last syntax error
+};
 
 }  // namespace
 
-int yyparse() {
-    LineParser line;
-    bool line_seen = false;
-    for (;;) {
-        const int token = yylex();
-        if (token == TOK_END) {
-            // A last line whose end was lost to a syntax error is still listed, with its messages.
-            if (P2 != 0 && !errMsg.empty() && line.at_line_start()) {
-                Empty_line_done();
-                line_seen = true;
-            }
-            if (line_seen && line.at_line_start()) return 0;
-            return syntax_error(line);
-        }
-        switch (line.shift(token, yylval)) {
-            case LineParser::Step::kShifted:
-                break;
-            case LineParser::Step::kLineDone:
-                line.reset();
-                line_seen = true;
-                break;
-            case LineParser::Step::kRejected:
-                return syntax_error(line);
-        }
-    }
+const Keyword* Find_keyword(int token) {
+    if (token < 0 || token >= kTokenLimit) return nullptr;
+    const Keyword& keyword = kKeywords[static_cast<size_t>(token)];
+    return keyword.mnemonic == nullptr && keyword.directive == 0 ? nullptr : &keyword;
 }
 
-void Reset_grammar() { syntaxErrCnt = 0; }
+bool Takes_label(Family family) {
+    return Is_instruction_family(family) || family == Family::kByte || family == Family::kDb;
+}
+
+void Assemble(Scanner& scanner, Diagnostics& messages, Program& program) {
+    Parse(scanner, messages, program).run();
+}

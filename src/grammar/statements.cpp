@@ -1,124 +1,83 @@
 // Line-level actions: labels, empty lines, and the completion of instruction and directive
-// lines (definitions and counters in pass 1, the line's item in pass 2).
-#include "datamem/datamem.h"
-#include "diag/diag.h"
-#include "driver/base/state.h"
-#include "grammar/actions.h"
-#include "isa/handlers.h"
-#include "listing/items/srclist.h"
-#include "symbols/symbols.h"
+// lines (definitions and addresses in the first pass, the line's item in the second).
+#include "grammar/statements.h"
 
-namespace {
+void Statements::start_second_pass() { position_ = Position{true}; }
 
-// Hands the line's item, with the line's messages, to the list and closes the line.
-void complete_line(void (*accounting)()) {
-    Add_srcItem_err_msg(tmpItem, errMsg.c_str());
-    Add_to_srcList(SrcList, tmpItem);
-    tmpItem = nullptr;
-    accounting();
+void Statements::error(const std::string& message) {
+    messages_.error(position_.line, scanner_.line(), message);
 }
 
-}  // namespace
-
-void InstrLineAccounting() {
-    Take_code_address(csegAddr);
-    csegAddr += 1;
-    srcLineNum += 1;
-    tmp_inst = 0;
-    currOpCode.clear();
-    lab_flag = 0;
-    dlist_indx = 0;
-    Free_errMsg_buf();
-}
-
-void NonInstrLineAccounting() {
-    lab_flag = 0;
-    dlist_indx = 0;
-    srcLineNum += 1;
-    currOpCode.clear();
-    Free_errMsg_buf();
-}
-
-void Define_name(const std::string& name, int kind, int value) {
-    if (Add_sym_to_symTable(Symbol_Table, name, kind, value, srcLineNum) == 0) {
-        perrMsg(Format_message("Multiple definitions for label: %s", name.c_str()).c_str());
+void Statements::define(const std::string& name, SymbolKind kind, int value) {
+    if (!program_.symbols.define(name, kind, value, position_.line)) {
+        error(Format_message("Multiple definitions for label: %s", name.c_str()));
     }
 }
 
-bool Is_instruction_family(Family family) {
-    switch (family) {
-        case Family::kAlu:
-        case Family::kMem:
-        case Family::kIo:
-        case Family::kBranch:
-        case Family::kR1:
-        case Family::kNa:
-            return true;
-        case Family::kSeg:
-        case Family::kOrg:
-        case Family::kEqu:
-        case Family::kDef:
-        case Family::kByte:
-        case Family::kDb:
-            break;
+// Hands the line's item, with the line's messages, to the list, and closes the line. An
+// instruction line takes its code address whatever its faults.
+void Statements::complete_line(const ItemFields& fields, bool labelled, bool instruction) {
+    ItemList& items = program_.items;
+    items.append(
+        items.make(scanner_.line(), position_.line, fields, messages_.line_messages(), labelled));
+    if (instruction) {
+        const int address = position_.code_address;
+        if (address >= 0 && address <= kMaxCodeAddr) program_.taken_addresses[address] = true;
+        position_.code_address++;
     }
-    return false;
+    position_.line++;
+    messages_.clear_line_messages();
 }
 
-bool Takes_label(Family family) {
-    return Is_instruction_family(family) || family == Family::kByte || family == Family::kDb;
+void Statements::label_read(const std::string& label) {
+    if (!position_.second_pass && label.size() > static_cast<size_t>(kLabelMax)) {
+        error(Format_message("Labels must be %d char or less", kLabelMax));
+    }
 }
 
-void Label_shifted(const std::string& name) {
-    if (P2) {
-        lab_flag = 1;
+void Statements::empty_line_done() {
+    if (!position_.second_pass) {
+        position_.line++;
         return;
     }
-    if (name.size() > static_cast<size_t>(kLabelMax)) {
-        perrMsg(Format_message("Labels must be %d char or less", kLabelMax).c_str());
-    }
-    current_sym = name;
+    ItemFields fields;
+    fields.address = -1;
+    complete_line(fields, false, false);
 }
 
-void Empty_line_done() {
-    if (!P2) {
-        srcLineNum++;
+void Statements::label_line_done(const std::string& label) {
+    if (!position_.second_pass) {
+        define(label, SYM_LABEL,
+               position_.segment == SEG_DATA ? position_.data_address : position_.code_address);
+        position_.line++;
         return;
     }
-    tmpItem = Create_srcItem(rawLine.c_str(), srcLineNum, -1, LINE_BLANK, nullptr, 0, 0);
-    complete_line(NonInstrLineAccounting);
+    ItemFields fields;
+    fields.kind = LINE_LABEL;
+    fields.address = position_.code_address;
+    complete_line(fields, true, false);
 }
 
-void Label_line_done() {
-    if (!P2) {
-        Define_name(current_sym, SYM_LABEL, currSeg == SEG_DATA ? dsegAddr : csegAddr);
-        srcLineNum++;
+void Statements::statement_done(const Keyword& keyword, const FormRow& form,
+                                const Operands& operands, const std::string* label) {
+    if (keyword.mnemonic != nullptr) {
+        if (!position_.second_pass) {
+            if (label != nullptr) define(*label, SYM_LABEL, position_.code_address);
+            position_.code_address++;
+            position_.line++;
+            return;
+        }
+        complete_line(instruction(form, *keyword.mnemonic, operands), label != nullptr, true);
         return;
     }
-    tmpItem = Create_srcItem(rawLine.c_str(), srcLineNum, csegAddr, LINE_LABEL, nullptr, 0, 0);
-    Set_srcItem_has_lab(tmpItem);
-    complete_line(NonInstrLineAccounting);
-}
-
-void Instruction_line_done(bool labelled) {
-    if (!P2) {
-        if (labelled) Define_name(current_sym, SYM_LABEL, csegAddr);
-        csegAddr++;
-        srcLineNum++;
+    const int block_start = position_.data_address;
+    const ItemFields fields = directive(form, keyword.directive, operands);
+    if (!position_.second_pass) {
+        if (label != nullptr) {
+            define(*label, keyword.family == Family::kDb ? SYM_DB : SYM_BYTE, block_start);
+        }
+        position_.line++;
         return;
     }
-    if (lab_flag == 1) Set_srcItem_has_lab(tmpItem);
-    complete_line(InstrLineAccounting);
-}
-
-void Directive_line_done(Family family, bool labelled, int block_start) {
-    if (!P2) {
-        if (labelled)
-            Define_name(current_sym, family == Family::kDb ? SYM_DB : SYM_BYTE, block_start);
-        if (family == Family::kDb) dlist_indx = 0;
-        srcLineNum++;
-        return;
-    }
-    if (labelled) Set_srcItem_has_lab(tmpItem);
-    complete_line(NonInstrLineAccounting);
+    complete_line(fields, label != nullptr, false);
 }

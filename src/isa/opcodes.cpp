@@ -1,19 +1,5 @@
-// Lookups in the mnemonic table, and the five encoders.
+// The five encoders.
 #include "isa/opcodes.h"
-
-const Opcode* Find_opcode(int inst_type, InstFormat format) {
-    for (const Opcode& row : kOpcodes) {
-        if (row.inst_type == inst_type && row.format == format) return &row;
-    }
-    return nullptr;
-}
-
-const char* Mnemonic_of(int inst_type) {
-    for (const Mnemonic& row : kMnemonics) {
-        if (row.inst_type == inst_type) return row.text;
-    }
-    return nullptr;
-}
 
 unsigned int RR_inst_bit_define(int reg1, int reg2, unsigned int instr) {
     return (static_cast<unsigned int>(reg1) << kRegShift) |

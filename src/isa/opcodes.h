@@ -14,20 +14,10 @@
 #include <cstddef>
 #include <string_view>
 
-#include "global.h"
+#include "base/global.h"
 
 enum InstFormat : int { FMT_RR, FMT_RI, FMT_R1, FMT_IM, FMT_NA };
 constexpr int kFormatCount = FMT_NA + 1;
-
-// How a mnemonic takes its operands; the grammar has the operand forms of each family.
-enum OperandFamily : int {
-    OPS_ALU,     // rX, rY or rX, value
-    OPS_MEM,     // rX, (rY) or rX, data address
-    OPS_IO,      // rX, port
-    OPS_BRANCH,  // program address
-    OPS_R1,      // rX
-    OPS_NA,      // nothing
-};
 
 // Fields of an instruction word. The encoders shift operands into place without masking them.
 constexpr int kRegShift = 8;   // rX in bits 12..8
@@ -45,71 +35,85 @@ constexpr unsigned int kNoForm = ~0u;  // in a format column: the mnemonic has n
 
 struct Mnemonic {
     const char* text;
-    int inst_type;  // the instruction code of the mnemonic, whatever its format
-    OperandFamily family;
+    Family family;
     unsigned int constants[kFormatCount];  // opcode constant by InstFormat, or kNoForm
 };
 
-// Every mnemonic: the scanner reads its spelling from here, the grammar its family and code,
+// Every mnemonic: the scanner reads its spelling from here, the grammar its family,
 // the encoders and the decoder its constants. A mnemonic is added with one row.
 // clang-format off
 inline constexpr Mnemonic kMnemonics[] = {
-    // text    code  family      RR        RI        R1        IM        NA
-    {"AND",    1,    OPS_ALU,    {0x00000, 0x20000, kNoForm,  kNoForm,  kNoForm}},
-    {"OR",     2,    OPS_ALU,    {0x00001, 0x22000, kNoForm,  kNoForm,  kNoForm}},
-    {"EXOR",   3,    OPS_ALU,    {0x00002, 0x24000, kNoForm,  kNoForm,  kNoForm}},
-    {"TEST",   4,    OPS_ALU,    {0x00003, 0x26000, kNoForm,  kNoForm,  kNoForm}},
-    {"ADD",    5,    OPS_ALU,    {0x02000, 0x28000, kNoForm,  kNoForm,  kNoForm}},
-    {"ADDC",   6,    OPS_ALU,    {0x02001, 0x2A000, kNoForm,  kNoForm,  kNoForm}},
-    {"SUB",    7,    OPS_ALU,    {0x02002, 0x2C000, kNoForm,  kNoForm,  kNoForm}},
-    {"SUBC",   8,    OPS_ALU,    {0x02003, 0x2E000, kNoForm,  kNoForm,  kNoForm}},
-    {"CMP",    9,    OPS_ALU,    {0x04000, 0x30000, kNoForm,  kNoForm,  kNoForm}},
-    {"MOV",    10,   OPS_ALU,    {0x04001, 0x36000, kNoForm,  kNoForm,  kNoForm}},
-    {"LD",     11,   OPS_MEM,    {0x04002, 0x38000, kNoForm,  kNoForm,  kNoForm}},
-    {"ST",     12,   OPS_MEM,    {0x04003, 0x3A000, kNoForm,  kNoForm,  kNoForm}},
-    {"IN",     28,   OPS_IO,     {kNoForm, 0x32000, kNoForm,  kNoForm,  kNoForm}},
-    {"OUT",    29,   OPS_IO,     {kNoForm, 0x34000, kNoForm,  kNoForm,  kNoForm}},
-    {"BRN",    32,   OPS_BRANCH, {kNoForm, kNoForm, kNoForm,  0x08000,  kNoForm}},
-    {"CALL",   33,   OPS_BRANCH, {kNoForm, kNoForm, kNoForm,  0x08001,  kNoForm}},
-    {"BREQ",   34,   OPS_BRANCH, {kNoForm, kNoForm, kNoForm,  0x08002,  kNoForm}},
-    {"BRNE",   35,   OPS_BRANCH, {kNoForm, kNoForm, kNoForm,  0x08003,  kNoForm}},
-    {"BRCS",   36,   OPS_BRANCH, {kNoForm, kNoForm, kNoForm,  0x0A000,  kNoForm}},
-    {"BRCC",   37,   OPS_BRANCH, {kNoForm, kNoForm, kNoForm,  0x0A001,  kNoForm}},
-    {"LSL",    48,   OPS_R1,     {kNoForm, kNoForm, 0x10000,  kNoForm,  kNoForm}},
-    {"LSR",    49,   OPS_R1,     {kNoForm, kNoForm, 0x10001,  kNoForm,  kNoForm}},
-    {"ROL",    50,   OPS_R1,     {kNoForm, kNoForm, 0x10002,  kNoForm,  kNoForm}},
-    {"ROR",    51,   OPS_R1,     {kNoForm, kNoForm, 0x10003,  kNoForm,  kNoForm}},
-    {"ASR",    52,   OPS_R1,     {kNoForm, kNoForm, 0x12000,  kNoForm,  kNoForm}},
-    {"PUSH",   53,   OPS_R1,     {kNoForm, kNoForm, 0x12001,  kNoForm,  kNoForm}},
-    {"POP",    54,   OPS_R1,     {kNoForm, kNoForm, 0x12002,  kNoForm,  kNoForm}},
-    {"WSP",    55,   OPS_R1,     {kNoForm, kNoForm, 0x14000,  kNoForm,  kNoForm}},
-    {"RSP",    56,   OPS_R1,     {kNoForm, kNoForm, 0x14001,  kNoForm,  kNoForm}},
-    {"CLC",    73,   OPS_NA,     {kNoForm, kNoForm, kNoForm,  kNoForm,  0x18000}},
-    {"SEC",    74,   OPS_NA,     {kNoForm, kNoForm, kNoForm,  kNoForm,  0x18001}},
-    {"RET",    69,   OPS_NA,     {kNoForm, kNoForm, kNoForm,  kNoForm,  0x18002}},
-    {"RETID",  70,   OPS_NA,     {kNoForm, kNoForm, kNoForm,  kNoForm,  0x1A002}},
-    {"RETIE",  68,   OPS_NA,     {kNoForm, kNoForm, kNoForm,  kNoForm,  0x1A003}},
-    {"SEI",    71,   OPS_NA,     {kNoForm, kNoForm, kNoForm,  kNoForm,  0x1A000}},
-    {"CLI",    72,   OPS_NA,     {kNoForm, kNoForm, kNoForm,  kNoForm,  0x1A001}},
-    {"NOP",    67,   OPS_NA,     {kNoForm, kNoForm, kNoForm,  kNoForm,  0x18003}},
+    // text   family                RR        RI        R1        IM        NA
+    {"AND",   Family::kAlu,         {0x00000, 0x20000, kNoForm,  kNoForm,  kNoForm}},
+    {"OR",    Family::kAlu,         {0x00001, 0x22000, kNoForm,  kNoForm,  kNoForm}},
+    {"EXOR",  Family::kAlu,         {0x00002, 0x24000, kNoForm,  kNoForm,  kNoForm}},
+    {"TEST",  Family::kAlu,         {0x00003, 0x26000, kNoForm,  kNoForm,  kNoForm}},
+    {"ADD",   Family::kAlu,         {0x02000, 0x28000, kNoForm,  kNoForm,  kNoForm}},
+    {"ADDC",  Family::kAlu,         {0x02001, 0x2A000, kNoForm,  kNoForm,  kNoForm}},
+    {"SUB",   Family::kAlu,         {0x02002, 0x2C000, kNoForm,  kNoForm,  kNoForm}},
+    {"SUBC",  Family::kAlu,         {0x02003, 0x2E000, kNoForm,  kNoForm,  kNoForm}},
+    {"CMP",   Family::kAlu,         {0x04000, 0x30000, kNoForm,  kNoForm,  kNoForm}},
+    {"MOV",   Family::kAlu,         {0x04001, 0x36000, kNoForm,  kNoForm,  kNoForm}},
+    {"LD",    Family::kMemory,      {0x04002, 0x38000, kNoForm,  kNoForm,  kNoForm}},
+    {"ST",    Family::kMemory,      {0x04003, 0x3A000, kNoForm,  kNoForm,  kNoForm}},
+    {"IN",    Family::kInOut,       {kNoForm, 0x32000, kNoForm,  kNoForm,  kNoForm}},
+    {"OUT",   Family::kInOut,       {kNoForm, 0x34000, kNoForm,  kNoForm,  kNoForm}},
+    {"BRN",   Family::kBranch,      {kNoForm, kNoForm, kNoForm,  0x08000,  kNoForm}},
+    {"CALL",  Family::kBranch,      {kNoForm, kNoForm, kNoForm,  0x08001,  kNoForm}},
+    {"BREQ",  Family::kBranch,      {kNoForm, kNoForm, kNoForm,  0x08002,  kNoForm}},
+    {"BRNE",  Family::kBranch,      {kNoForm, kNoForm, kNoForm,  0x08003,  kNoForm}},
+    {"BRCS",  Family::kBranch,      {kNoForm, kNoForm, kNoForm,  0x0A000,  kNoForm}},
+    {"BRCC",  Family::kBranch,      {kNoForm, kNoForm, kNoForm,  0x0A001,  kNoForm}},
+    {"LSL",   Family::kOneRegister, {kNoForm, kNoForm, 0x10000,  kNoForm,  kNoForm}},
+    {"LSR",   Family::kOneRegister, {kNoForm, kNoForm, 0x10001,  kNoForm,  kNoForm}},
+    {"ROL",   Family::kOneRegister, {kNoForm, kNoForm, 0x10002,  kNoForm,  kNoForm}},
+    {"ROR",   Family::kOneRegister, {kNoForm, kNoForm, 0x10003,  kNoForm,  kNoForm}},
+    {"ASR",   Family::kOneRegister, {kNoForm, kNoForm, 0x12000,  kNoForm,  kNoForm}},
+    {"PUSH",  Family::kOneRegister, {kNoForm, kNoForm, 0x12001,  kNoForm,  kNoForm}},
+    {"POP",   Family::kOneRegister, {kNoForm, kNoForm, 0x12002,  kNoForm,  kNoForm}},
+    {"WSP",   Family::kOneRegister, {kNoForm, kNoForm, 0x14000,  kNoForm,  kNoForm}},
+    {"RSP",   Family::kOneRegister, {kNoForm, kNoForm, 0x14001,  kNoForm,  kNoForm}},
+    {"CLC",   Family::kNoOperand,   {kNoForm, kNoForm, kNoForm,  kNoForm,  0x18000}},
+    {"SEC",   Family::kNoOperand,   {kNoForm, kNoForm, kNoForm,  kNoForm,  0x18001}},
+    {"RET",   Family::kNoOperand,   {kNoForm, kNoForm, kNoForm,  kNoForm,  0x18002}},
+    {"RETID", Family::kNoOperand,   {kNoForm, kNoForm, kNoForm,  kNoForm,  0x1A002}},
+    {"RETIE", Family::kNoOperand,   {kNoForm, kNoForm, kNoForm,  kNoForm,  0x1A003}},
+    {"SEI",   Family::kNoOperand,   {kNoForm, kNoForm, kNoForm,  kNoForm,  0x1A000}},
+    {"CLI",   Family::kNoOperand,   {kNoForm, kNoForm, kNoForm,  kNoForm,  0x1A001}},
+    {"NOP",   Family::kNoOperand,   {kNoForm, kNoForm, kNoForm,  kNoForm,  0x18003}},
 };
 // clang-format on
 constexpr size_t kMnemonicCount = std::size(kMnemonics);
 
-// The formats that the operand forms of each family reach.
-constexpr bool Family_has_format(OperandFamily family, InstFormat format) {
+// The formats that the operand forms of each family reach; a directive has none.
+constexpr bool Family_has_format(Family family, InstFormat format) {
     switch (family) {
-        case OPS_ALU:
-        case OPS_MEM:
+        case Family::kAlu:
+        case Family::kMemory:
             return format == FMT_RR || format == FMT_RI;
-        case OPS_IO:
+        case Family::kInOut:
             return format == FMT_RI;
-        case OPS_BRANCH:
+        case Family::kBranch:
             return format == FMT_IM;
-        case OPS_R1:
+        case Family::kOneRegister:
             return format == FMT_R1;
-        case OPS_NA:
+        case Family::kNoOperand:
             return format == FMT_NA;
+        case Family::kSegment:
+        case Family::kOrg:
+        case Family::kEqu:
+        case Family::kDef:
+        case Family::kByte:
+        case Family::kDb:
+            break;
+    }
+    return false;
+}
+
+/// True for the families of the mnemonics, false for the directives.
+constexpr bool Is_instruction_family(Family family) {
+    for (int format = 0; format < kFormatCount; format++) {
+        if (Family_has_format(family, static_cast<InstFormat>(format))) return true;
     }
     return false;
 }
@@ -137,7 +141,7 @@ constexpr bool distinct() {
         for (size_t j = i + 1; j < kMnemonicCount; j++) {
             const Mnemonic& a = kMnemonics[i];
             const Mnemonic& b = kMnemonics[j];
-            if (a.inst_type == b.inst_type || same_text(a.text, b.text)) return false;
+            if (same_text(a.text, b.text)) return false;
             for (int format = 0; format < kFormatCount; format++) {
                 if (a.constants[format] != kNoForm && a.constants[format] == b.constants[format]) {
                     return false;
@@ -153,13 +157,12 @@ constexpr bool distinct() {
 static_assert(opcodes_detail::well_formed(),
               "each mnemonic has a constant exactly for the formats of its family, and the "
               "constants hold only opcode bits");
-static_assert(opcodes_detail::distinct(), "codes, spellings and constants differ from row to row");
+static_assert(opcodes_detail::distinct(), "spellings and constants differ from row to row");
 
 // One mnemonic in one of its formats.
 struct Opcode {
     const char* mnemonic;
-    int inst_type;
-    OperandFamily family;
+    Family family;
     InstFormat format;
     unsigned int constant;
 };
@@ -180,7 +183,7 @@ constexpr std::array<Opcode, opcode_count()> opcodes() {
     for (int format = 0; format < kFormatCount; format++) {
         for (const Mnemonic& row : kMnemonics) {
             if (row.constants[format] == kNoForm) continue;
-            rows[next++] = {row.text, row.inst_type, row.family, static_cast<InstFormat>(format),
+            rows[next++] = {row.text, row.family, static_cast<InstFormat>(format),
                             row.constants[format]};
         }
     }
@@ -202,12 +205,6 @@ constexpr const Opcode& Opcode_of(std::string_view text, InstFormat format) {
     }
     throw "no such mnemonic in that format";
 }
-
-/// Returns the row for inst_type in format, or null when there is none.
-const Opcode* Find_opcode(int inst_type, InstFormat format);
-
-/// Returns the mnemonic of inst_type (any format), or null for a code that names none.
-const char* Mnemonic_of(int inst_type);
 
 /// Encoders: fields are shifted and ORed, never masked, so an out-of-range field spills
 /// into its neighbours.

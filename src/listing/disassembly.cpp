@@ -2,8 +2,8 @@
 // address 0: source whose first instruction stood above 0 would get a start-up branch there.
 #include "listing/disassembly.h"
 
-#include "diag/diag.h"
-#include "global.h"
+#include "base/global.h"
+#include "diag/diagnostics.h"
 #include "isa/decode.h"
 #include "listing/startup.h"
 
@@ -63,8 +63,9 @@ std::string operands(const DecodedWord& decoded, const std::vector<bool>& labell
     switch (decoded.row->format) {
         case FMT_RR:
             // A memory instruction reaches data memory through its second register.
-            return Format_message(decoded.row->family == OPS_MEM ? "r%d, (r%d)" : "r%d, r%d",
-                                  decoded.reg_x, decoded.reg_y);
+            return Format_message(
+                decoded.row->family == Family::kMemory ? "r%d, (r%d)" : "r%d, r%d", decoded.reg_x,
+                decoded.reg_y);
         case FMT_RI:
             return Format_message("r%d, 0x%02X", decoded.reg_x, decoded.value);
         case FMT_R1:

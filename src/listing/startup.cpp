@@ -7,67 +7,66 @@
 
 #include <string>
 
-#include "datamem/datamem.h"
-#include "isa/opcodes.h"
-
 namespace {
 
 // Links items one after another into the list, starting at one position, so that the
 // block costs one walk to its place whatever its length.
 class BlockWriter {
   public:
-    BlockWriter(srcList_t* the_list, int count) : list_(the_list), count_(count) {}
+    BlockWriter(ItemList& items, int position)
+        : items_(items), previous_(position > 0 ? items.at(position - 1) : nullptr) {}
 
-    void add(srcItem_t* item) {
-        if (previous_ == nullptr) {
-            Insert_src_item_into_srclist(list_, count_, item);
-        } else {
-            item->next = previous_->next;
-            previous_->next = item;
-            if (list_->tail == previous_) list_->tail = item;
-        }
+    void add(Item* item) {
+        items_.insert_after(previous_, item);
         previous_ = item;
     }
 
+    void separator() {
+        ItemFields fields;
+        fields.kind = LINE_SEPARATOR;
+        add(items_.make({}, 0, fields));
+    }
+
+    void instruction(const std::string& line, int address, const Opcode& row, unsigned int word,
+                     int operand) {
+        ItemFields fields;
+        fields.kind = LINE_STARTUP;
+        fields.address = address;
+        fields.mnemonic = row.mnemonic;
+        fields.word = word;
+        fields.operand = operand;
+        add(items_.make(line, 0, fields));
+    }
+
   private:
-    srcList_t* list_;
-    int count_;
-    srcItem_t* previous_ = nullptr;
+    ItemList& items_;
+    Item* previous_;
 };
-
-srcItem_t* separator() { return Create_srcItem(nullptr, 0, 0, LINE_SEPARATOR, nullptr, 0, 0); }
-
-srcItem_t* startup_item(const std::string& line, int addr, const Opcode& row, unsigned int word,
-                        int arg1) {
-    return Create_srcItem(line.c_str(), 0, addr, LINE_STARTUP, row.mnemonic, word, arg1);
-}
 
 }  // namespace
 
-void Insert_start_up_code(srcList_t* the_list, const unsigned char* mem_array,
-                          const unsigned char* init_array, int count, int cseg_start) {
-    BlockWriter block(the_list, count);
-    block.add(separator());
+void Insert_start_up_code(ItemList& items, const DataMemory& data, int position, int code_start) {
+    BlockWriter block(items, position);
+    block.separator();
     int addr = 0;
     for (int d = 0; d < kDataBytes; d++) {
-        if (init_array[d] != DATA_INITIALIZED) continue;
-        const int v = mem_array[d];
-        block.add(startup_item(
+        if (data.state(d) != DATA_INITIALIZED) continue;
+        const int v = data.value(d);
+        block.instruction(
             fmt::format(
                 FMT_COMPILE("             MOV     r0,0x{:02X}     ; write dseg data to reg"), v),
-            addr++, kStartupLoad, RI_inst_bit_define(kStartupReg, v, kStartupLoad.constant), v));
-        block.add(startup_item(
+            addr++, kStartupLoad, RI_inst_bit_define(kStartupReg, v, kStartupLoad.constant), v);
+        block.instruction(
             fmt::format(
                 FMT_COMPILE("             ST      r0,0x{:02X}     ; place reg data in mem "), d),
-            addr++, kStartupStore, RI_inst_bit_define(kStartupReg, d, kStartupStore.constant), d));
+            addr++, kStartupStore, RI_inst_bit_define(kStartupReg, d, kStartupStore.constant), d);
     }
-    if (addr < cseg_start) {
-        block.add(startup_item(fmt::format(FMT_COMPILE("             BRN     0x{:02X}        ; "
-                                                       "jump to start of .cseg in program mem "),
-                                           cseg_start),
-                               addr, kStartupBranch,
-                               IM_inst_bit_define(cseg_start, kStartupBranch.constant),
-                               cseg_start));
+    if (addr < code_start) {
+        block.instruction(fmt::format(FMT_COMPILE("             BRN     0x{:02X}        ; "
+                                                  "jump to start of .cseg in program mem "),
+                                      code_start),
+                          addr, kStartupBranch,
+                          IM_inst_bit_define(code_start, kStartupBranch.constant), code_start);
     }
-    block.add(separator());
+    block.separator();
 }

@@ -3,8 +3,9 @@
 #ifndef TEVLIN_LISTING_STARTUP_H_
 #define TEVLIN_LISTING_STARTUP_H_
 
+#include "datamem/data_memory.h"
 #include "isa/opcodes.h"
-#include "listing/items/srclist.h"
+#include "items/items.h"
 
 // The instructions of the start-up code; every byte goes through register r0.
 constexpr int kStartupReg = 0;
@@ -12,8 +13,8 @@ inline constexpr const Opcode& kStartupLoad = Opcode_of("MOV", FMT_RI);
 inline constexpr const Opcode& kStartupStore = Opcode_of("ST", FMT_RI);
 inline constexpr const Opcode& kStartupBranch = Opcode_of("BRN", FMT_IM);
 
-/// Inserts separator, load/store pairs, the branch when needed, and separator at count.
-void Insert_start_up_code(srcList_t* the_list, const unsigned char* data_mem_array,
-                          const unsigned char* data_init_array, int count, int cseg_start);
+/// Inserts a separator, a load and store pair per initialised byte, a branch to code_start when
+/// the pairs end below it, and a separator, as the items from 0-based position on.
+void Insert_start_up_code(ItemList& items, const DataMemory& data, int position, int code_start);
 
 #endif  // TEVLIN_LISTING_STARTUP_H_

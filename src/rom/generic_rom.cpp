@@ -1,6 +1,5 @@
 // xprog_rom.vhd: the program as a constant array of 18-bit vectors read by a clocked process,
 // for simulators without the vendor's block-RAM primitive.
-#include "driver/base/text_output.h"
 #include "rom/rom.h"
 
 namespace {
@@ -60,13 +59,6 @@ end prog_rom;
 )vhdl";
 
 }  // namespace
-
-void Generate_vhdl_prog_rom_generic(const srcList_t* the_list, std::FILE* vhd_file) {
-    unsigned int image[kProgWords] = {};
-    Get_srcItem_instr_bits(the_list, image);
-    TextOutput out(vhd_file);
-    Write_vhdl_prog_rom_generic(image, out);
-}
 
 void Write_vhdl_prog_rom_generic(const unsigned int* image, TextOutput& out) {
     out.text(kFileHead);

@@ -3,10 +3,11 @@
 #include "rom/image_reader.h"
 
 #include <algorithm>
+#include <iterator>
 #include <utility>
 
-#include "diag/diag.h"
-#include "global.h"
+#include "base/global.h"
+#include "diag/diagnostics.h"
 #include "isa/opcodes.h"
 #include "rom/rom.h"
 
@@ -176,30 +177,29 @@ const ImageFormat* format_of(ImageKind kind) {
     return nullptr;
 }
 
-// The lines of each format's text for a program memory of zeros, made once.
-const Layout& empty_layout(const ImageFormat& format) {
-    static const std::vector<Layout> layouts = [] {
-        const std::vector<unsigned int> zeros(kProgWords);
-        std::vector<Layout> made;
-        for (const ImageFormat& each : kFormats) {
-            const std::string text = Rom_image_text(each.kind, zeros.data());
-            const SplitText split = split_lines(text);
-            made.emplace_back(split.lines.begin(), split.lines.end());
-        }
-        return made;
-    }();
-    return layouts[static_cast<size_t>(&format - kFormats)];
+// The lines of each format's text for a program memory of zeros, in the order of kFormats.
+std::vector<Layout> empty_layouts() {
+    const std::vector<unsigned int> zeros(kProgWords);
+    std::vector<Layout> layouts;
+    for (const ImageFormat& format : kFormats) {
+        const std::string text = Rom_image_text(format.kind, zeros.data());
+        const Lines lines = split_lines(text).lines;
+        layouts.emplace_back(lines.begin(), lines.end());
+    }
+    return layouts;
 }
 
 // A hex file starts with a word; a VHDL image with its banner, whose second line tells the
-// two VHDL images apart.
-const ImageFormat* recognised_format(const Lines& lines) {
-    if (!lines.empty() && is_hex(lines[0], kHexFileDigits)) return format_of(ImageKind::kHexFile);
-    for (const ImageFormat& format : kFormats) {
-        const Layout& empty = empty_layout(format);
-        if (lines.size() >= 2 && lines[0] == empty[0] && lines[1] == empty[1]) return &format;
+// two VHDL images apart. Returns the index in kFormats, or std::size(kFormats) for none.
+size_t recognised_format(const Lines& lines, const std::vector<Layout>& layouts) {
+    if (!lines.empty() && is_hex(lines[0], kHexFileDigits)) {
+        return static_cast<size_t>(format_of(ImageKind::kHexFile) - kFormats);
     }
-    return nullptr;
+    for (size_t i = 0; i < layouts.size(); i++) {
+        const Layout& empty = layouts[i];
+        if (lines.size() >= 2 && lines[0] == empty[0] && lines[1] == empty[1]) return i;
+    }
+    return std::size(kFormats);
 }
 
 std::string shape_fault(const SplitText& text, size_t line_count) {
@@ -224,14 +224,16 @@ std::string first_difference(const Lines& lines, const std::string& expected_tex
 
 RomImage Read_rom_image(std::string_view text) {
     const SplitText split = split_lines(text);
-    const ImageFormat* format = recognised_format(split.lines);
+    const std::vector<Layout> layouts = empty_layouts();
+    const size_t found = recognised_format(split.lines, layouts);
     RomImage rom;
-    if (format == nullptr) {
+    if (found == std::size(kFormats)) {
         rom.fault = "not a NAME.mem, prog_rom.vhd or xprog_rom.vhd as tevlin writes them";
         return rom;
     }
+    const ImageFormat* format = &kFormats[found];
     rom.kind = format->kind;
-    const Layout& empty = empty_layout(*format);
+    const Layout& empty = layouts[found];
     std::vector<unsigned int> words(kProgWords);
     rom.fault = shape_fault(split, empty.size());
     if (rom.fault.empty()) rom.fault = format->read_words(split.lines, empty, words.data());

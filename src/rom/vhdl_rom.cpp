@@ -3,7 +3,6 @@
 #include <iterator>
 #include <string>
 
-#include "driver/base/text_output.h"
 #include "rom/rom.h"
 
 namespace {
@@ -115,13 +114,6 @@ std::string initp_string(const unsigned int* image, int j) {
 }
 
 }  // namespace
-
-void Generate_vhdl_prog_rom(const srcList_t* the_list, std::FILE* vhd_file) {
-    unsigned int image[kProgWords] = {};
-    Get_srcItem_instr_bits(the_list, image);
-    TextOutput out(vhd_file);
-    Write_vhdl_prog_rom(image, out);
-}
 
 void Write_vhdl_prog_rom(const unsigned int* image, TextOutput& out) {
     std::string init[kInitStrings];

@@ -1,18 +1,12 @@
-// Scanner: turns prepared lines into tokens, reading them in place in the reader's lexbuf.
+// Scanner: turns prepared lines into tokens, reading them in place in the reader's buffer.
 // The longest match wins and the earlier rule wins a tie; the first character of a token
 // decides which rules can match at all.
-#include "scan/tokens.h"
+#include "scan/scanner.h"
 
-// What the scanner builds on: the standard library and the line reader, its only input.
 #include <algorithm>
 #include <array>
 #include <climits>
 #include <cstdint>
-#include <string_view>
-
-#include "scan/reader.h"
-
-YYSTYPE yylval;
 
 namespace {
 
@@ -166,10 +160,6 @@ constexpr std::array<Start, 256> kStarts = make_starts();
 
 Start start_of(char c) { return kStarts[static_cast<unsigned char>(c)]; }
 
-// name                      start value  meaning
-bool at_line_start = true;  // true   beginning-of-line condition of the directives
-bool input_ended = false;   // false  yywrap has ended the input
-
 // The first character from p on that accepts refuses. Every line ends in a newline, which
 // none of the predicates here accepts, so no bound is needed.
 template <class Predicate>
@@ -224,45 +214,45 @@ RegisterBody register_body(std::string_view body) {
 // A word of symbol characters: a mnemonic, a register or register name, or a symbol. All of
 // these rules accept only symbol characters, so the whole word is the longest match and the
 // earliest rule that accepts all of it wins.
-int word_token(std::string_view word) {
+int word_token(std::string_view word, TokenValue& value) {
     const int mnemonic = mnemonic_token(word);
     if (mnemonic != 0) return mnemonic;
     if (word[0] == 'R') {
         const std::string_view body = word.substr(1);
         switch (register_body(body)) {
             case RegisterBody::kName:
-                yylval.str.append(word);
+                value.text.append(word);
                 return REGNAME;
             case RegisterBody::kDecimal:
-                yylval.val = digits_value(body, 10);
+                value.number = digits_value(body, 10);
                 return REG;
             case RegisterBody::kHex:
-                yylval.val = digits_value(body, 16);
+                value.number = digits_value(body, 16);
                 return REG;
             case RegisterBody::kNone:
                 break;
         }
     }
-    yylval.str.append(word);
+    value.text.append(word);
     return SYMBOL;
 }
 
-// The text at p is a token of the given start; sets end past it and yylval, and returns its
-// token.
-int token_at(Start start, const char* p, const char** end) {
+// The text at p is a token of the given start; sets end past it and value, and returns its
+// token. Some directives count only at the start of a line.
+int token_at(Start start, const char* p, bool at_line_start, const char** end, TokenValue& value) {
     *end = p + 1;
     switch (start) {
         case Start::kLetter:
             *end = skip(p + 1, is_symbol_char);
-            return word_token(std::string_view(p, static_cast<size_t>(*end - p)));
+            return word_token(std::string_view(p, static_cast<size_t>(*end - p)), value);
         case Start::kDigit:
             if (p[0] == '0' && p[1] == 'X' && is_hex_digit(p[2])) {
                 *end = skip(p + 2, is_hex_digit);
-                yylval.val =
+                value.number =
                     digits_value(std::string_view(p + 2, static_cast<size_t>(*end - p - 2)), 16);
             } else {
                 *end = skip(p, is_digit);
-                yylval.val = digits_value(std::string_view(p, static_cast<size_t>(*end - p)), 10);
+                value.number = digits_value(std::string_view(p, static_cast<size_t>(*end - p)), 10);
             }
             return NUM;
         case Start::kNewline:
@@ -283,10 +273,10 @@ int token_at(Start start, const char* p, const char** end) {
                 if (kind != RegisterBody::kNone) {
                     *end = closing + 1;
                     if (kind == RegisterBody::kName) {
-                        yylval.str.append(p + 1, body.size() + 1);
+                        value.text.append(p + 1, body.size() + 1);
                         return INDREGNAME;
                     }
-                    yylval.val = digits_value(body, kind == RegisterBody::kDecimal ? 10 : 16);
+                    value.number = digits_value(body, kind == RegisterBody::kDecimal ? 10 : 16);
                     return INDREG;
                 }
             }
@@ -295,7 +285,7 @@ int token_at(Start start, const char* p, const char** end) {
             const char* closing = skip(p + 1, is_string_char);
             if (closing > p + 1 && *closing == '"') {
                 *end = closing + 1;
-                yylval.str.append(p, static_cast<size_t>(*end - p));
+                value.text.append(p, static_cast<size_t>(*end - p));
                 return STRING;
             }
             break;
@@ -316,53 +306,41 @@ int token_at(Start start, const char* p, const char** end) {
         case Start::kLineUsedUp:
             break;
     }
-    yylval.val = static_cast<signed char>(*p);
+    value.number = static_cast<signed char>(*p);
     return OTHERCHAR;
-}
-
-// Loads the next line when the current one is used up; at the end of the file lets yywrap
-// decide whether the second pass starts or the input ends. Kept out of yylex, which runs for
-// every token, while this runs once a line.
-__attribute__((noinline)) void next_line() {
-    if (getLine() == 0) return;
-    if (yywrap() != 0) {
-        input_ended = true;
-    } else {
-        at_line_start = true;  // the second pass starts from line 1
-    }
 }
 
 }  // namespace
 
-int yylex() {
-    yylval.val = 0;
-    yylval.str.clear();
-    while (!input_ended) {
-        const char* p = lexbuf + lexbufpos;
+int Scanner::next(TokenValue& value) {
+    value.number = 0;
+    value.text.clear();
+    for (;;) {
+        const char* const line = reader_.prepared();
+        const char* p = line + position_;
         Start start = start_of(*p);
         if (start == Start::kBlank) {
             p = skip(p + 1, is_blank);
-            at_line_start = false;
+            at_line_start_ = false;
             start = start_of(*p);
         }
         if (start == Start::kLineUsedUp) {
-            next_line();
+            if (ended_ || !reader_.next_line()) {
+                ended_ = true;
+                return TOK_END;
+            }
+            position_ = 0;
             continue;
         }
         const char* end = nullptr;
-        const int token = token_at(start, p, &end);
-        lexbufpos = static_cast<int>(end - lexbuf);
-        at_line_start = token == EOL;
+        const int token = token_at(start, p, at_line_start_, &end, value);
+        position_ = static_cast<size_t>(end - line);
+        at_line_start_ = token == EOL;
         return token;
     }
-    return TOK_END;
 }
 
-bool Scanner_input_ended() { return input_ended; }
-
-void Reset_scanner() {
-    at_line_start = true;
-    input_ended = false;
-    yylval.val = 0;
-    yylval.str.clear();
+void Scanner::restart() {
+    reader_.rewind();
+    ended_ = false;
 }

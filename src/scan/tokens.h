@@ -1,5 +1,4 @@
-// Token codes shared by the scanner and the parser, the directive table, the token value, and
-// the scanner.
+// Token codes shared by the scanner and the parser, the directive table and the token value.
 #ifndef TEVLIN_SCAN_TOKENS_H_
 #define TEVLIN_SCAN_TOKENS_H_
 
@@ -7,7 +6,7 @@
 #include <iterator>
 #include <string>
 
-#include "global.h"
+#include "base/global.h"
 #include "isa/opcodes.h"
 
 enum TokenCode : int {
@@ -29,25 +28,38 @@ enum TokenCode : int {
 };
 
 // A directive: its spelling, held in place so that trying it reads no other memory, its code,
-// and whether it counts only at the beginning of a line.
+// the statement it begins, and whether it counts only at the beginning of a line.
 struct Directive {
     char text[6];
     DirectiveCode code;
+    Family family;
     bool at_line_start_only;
 };
 
 // clang-format off
 inline constexpr Directive kDirectives[] = {
-    // text     code      at_line_start_only
-    {".ORG",    DIR_ORG,  true},
-    {".CSEG",   DIR_CSEG, true},
-    {".DSEG",   DIR_DSEG, true},
-    {".EQU",    DIR_EQU,  true},
-    {".DEF",    DIR_DEF,  true},
-    {".BYTE",   DIR_BYTE, false},
-    {".DB",     DIR_DB,   false},
+    // text     code      family            at_line_start_only
+    {".ORG",    DIR_ORG,  Family::kOrg,     true},
+    {".CSEG",   DIR_CSEG, Family::kSegment, true},
+    {".DSEG",   DIR_DSEG, Family::kSegment, true},
+    {".EQU",    DIR_EQU,  Family::kEqu,     true},
+    {".DEF",    DIR_DEF,  Family::kDef,     true},
+    {".BYTE",   DIR_BYTE, Family::kByte,    false},
+    {".DB",     DIR_DB,   Family::kDb,      false},
 };
 // clang-format on
+
+static_assert(
+    [] {
+        for (const Directive& directive : kDirectives) {
+            if (Is_instruction_family(directive.family)) return false;
+        }
+        for (const Mnemonic& mnemonic : kMnemonics) {
+            if (!Is_instruction_family(mnemonic.family)) return false;
+        }
+        return true;
+    }(),
+    "a directive begins a directive's statement, a mnemonic an instruction");
 
 static_assert(kFirstMnemonicToken + kMnemonicCount <= STRING,
               "the mnemonic tokens end before the other tokens begin");
@@ -61,24 +73,11 @@ constexpr int Directive_token(size_t row) { return kFirstDirectiveToken + static
 /// One past the last token code.
 constexpr int kTokenLimit = kFirstDirectiveToken + static_cast<int>(std::size(kDirectives));
 
-// Value of a token: val for numbers, registers, OTHERCHAR (0 for the rest); str for
+// Value of a token: number for numbers, registers and OTHERCHAR (0 for the rest); text for
 // SYMBOL, REGNAME, INDREGNAME and STRING.
-struct YYSTYPE {
-    int val = 0;
-    std::string str;
+struct TokenValue {
+    int number = 0;
+    std::string text;
 };
-
-// name             start value  meaning
-extern YYSTYPE yylval;  // {}    value of the token yylex returned last
-
-/// Returns the code of the next token (0 at the end of input, and from then on) and leaves
-/// its value in yylval.
-int yylex();
-
-/// True once yylex has reported the end of input after the second pass.
-bool Scanner_input_ended();
-
-/// Restores the scanner's beginning-of-line flag, end state and yylval.
-void Reset_scanner();
 
 #endif  // TEVLIN_SCAN_TOKENS_H_

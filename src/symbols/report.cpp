@@ -8,12 +8,12 @@
 #include <string>
 #include <vector>
 
-#include "driver/base/text_output.h"
+#include "base/text_output.h"
 
 namespace {
 
 constexpr size_t kXrefsPerLine = 10;
-constexpr size_t kPrefetchAhead = 8;  // entries fetched ahead while a section is printed
+constexpr size_t kPrefetchAhead = 8;  // symbols fetched ahead while a section is printed
 
 struct ReportSection {
     int kind;
@@ -60,83 +60,72 @@ struct fmt::formatter<NameColumn> {
 namespace {
 
 // One entry: name, value, defining line and the referencing lines, ten to a report line.
-void print_item(const sym_t& item, TextOutput& out) {
-    if (item.type == SYM_DEF) {
-        out.print(FMT_COMPILE("{}   r{:<2}   ({:04})  ||  "), NameColumn{item.sym_name}, item.val,
-                  item.lineNum);
+void print_symbol(const Symbol& symbol, TextOutput& out) {
+    if (symbol.kind == SYM_DEF) {
+        out.print(FMT_COMPILE("{}   r{:<2}   ({:04})  ||  "), NameColumn{symbol.name}, symbol.value,
+                  symbol.line);
     } else {
-        out.print(FMT_COMPILE("{} 0x{:03X}   ({:04})  ||  "), NameColumn{item.sym_name},
-                  static_cast<uint32_t>(item.val), item.lineNum);
+        out.print(FMT_COMPILE("{} 0x{:03X}   ({:04})  ||  "), NameColumn{symbol.name},
+                  static_cast<uint32_t>(symbol.value), symbol.line);
     }
-    for (size_t i = 0; i < item.xref.size(); i++) {
+    for (size_t i = 0; i < symbol.references.size(); i++) {
         if (i > 0 && i % kXrefsPerLine == 0) out.text("\n                               ||  ");
-        out.print(FMT_COMPILE("{:04} "), item.xref[i]);
+        out.print(FMT_COMPILE("{:04} "), symbol.references[i]);
     }
     out.text("\n");
 }
 
-void print_section(const std::vector<const sym_t*>& entries, const ReportSection& section,
+void print_section(const std::vector<const Symbol*>& symbols, const ReportSection& section,
                    TextOutput& out) {
     out.text(section.title);
     out.text("\n------------------------------------------------------------ \n");
-    for (size_t i = 0; i < entries.size(); i++) {
-        // In name order the entries lie scattered over the table's blocks; asking for later
+    for (size_t i = 0; i < symbols.size(); i++) {
+        // In name order the symbols lie scattered over the table's blocks; asking for later
         // ones early hides most of the wait for memory.
-        if (i + kPrefetchAhead < entries.size()) {
-            const char* ahead = reinterpret_cast<const char*>(entries[i + kPrefetchAhead]);
+        if (i + kPrefetchAhead < symbols.size()) {
+            const char* ahead = reinterpret_cast<const char*>(symbols[i + kPrefetchAhead]);
             __builtin_prefetch(ahead);
-            __builtin_prefetch(ahead + sizeof(sym_t) - 1);
+            __builtin_prefetch(ahead + sizeof(Symbol) - 1);
         }
-        print_item(*entries[i], out);
+        print_symbol(*symbols[i], out);
     }
-    if (entries.empty()) out.text(section.none_used);
+    if (symbols.empty()) out.text(section.none_used);
 }
 
-// Calls visit with the section number and the entry for every entry of a reported kind.
-template <class Visit>
-void for_each_entry_in_section(const symtab_t& table, Visit visit) {
-    for (const auto& block : table.blocks) {
-        for (const sym_t& entry : block) {
-            for (size_t i = 0; i < kSectionCount; i++) {
-                if (entry.type == kSections[i].kind) visit(i, entry);
-            }
-        }
+// The section that reports symbol, or kSectionCount for none.
+size_t section_of(const Symbol& symbol) {
+    for (size_t i = 0; i < kSectionCount; i++) {
+        if (symbol.kind == kSections[i].kind) return i;
     }
+    return kSectionCount;
 }
+
+constexpr char kKey[] =
+    "\n\n\n\n\nSymbol Table Key \n"
+    "----------------------------------------------------------------------\n"
+    "C1             C2     C3      ||  C4+\n"
+    "-------------  ----   ----        -------\n"
+    "C1:  name of symbol\n"
+    "C2:  the value of symbol \n"
+    "C3:  source code line number where symbol defined\n"
+    "C4+: source code line number of where symbol is referenced \n"
+    "----------------------------------------------------------------------\n\n";
 
 }  // namespace
 
-void Print_symbol_table(const symtab_t* symTab, std::FILE* file) {
-    Print_symTable_header(file);
-    std::fputs("\n\n", file);
-    // The table keeps its entries in the order added: one walk in that order sorts them into
+void Write_symbol_report(const SymbolTable& symbols, TextOutput& out) {
+    out.text(kKey);
+    // The table keeps its symbols in the order defined: one walk in that order sorts them into
     // their sections, and each section is then put into name order on its own. The sections
     // are counted first, so that each list is made once at its size.
-    std::array<size_t, kSectionCount> sizes{};
-    for_each_entry_in_section(*symTab,
-                              [&sizes](size_t section, const sym_t&) { sizes[section]++; });
-    std::array<std::vector<const sym_t*>, kSectionCount> by_section;
+    std::array<size_t, kSectionCount + 1> sizes{};
+    symbols.for_each([&sizes](const Symbol& symbol) { sizes[section_of(symbol)]++; });
+    std::array<std::vector<const Symbol*>, kSectionCount + 1> by_section;
     for (size_t i = 0; i < kSectionCount; i++) by_section[i].reserve(sizes[i]);
-    for_each_entry_in_section(*symTab, [&by_section](size_t section, const sym_t& entry) {
-        by_section[section].push_back(&entry);
-    });
-    TextOutput out(file);
+    symbols.for_each(
+        [&by_section](const Symbol& symbol) { by_section[section_of(symbol)].push_back(&symbol); });
     for (size_t i = 0; i < kSectionCount; i++) {
-        Sort_symbols_by_name(&by_section[i]);
+        Sort_by_name(by_section[i]);
         print_section(by_section[i], kSections[i], out);
     }
-}
-
-void Print_symTable_header(std::FILE* file) {
-    std::fputs(
-        "\n\n\n\n\nSymbol Table Key \n"
-        "----------------------------------------------------------------------\n"
-        "C1             C2     C3      ||  C4+\n"
-        "-------------  ----   ----        -------\n"
-        "C1:  name of symbol\n"
-        "C2:  the value of symbol \n"
-        "C3:  source code line number where symbol defined\n"
-        "C4+: source code line number of where symbol is referenced \n"
-        "----------------------------------------------------------------------",
-        file);
 }

@@ -2,13 +2,10 @@
 #ifndef TEVLIN_SYMBOLS_REPORT_H_
 #define TEVLIN_SYMBOLS_REPORT_H_
 
-#include <cstdio>
-
-#include "symbols/symbols.h"
+#include "base/text_output.h"
+#include "symbols/symbol_table.h"
 
 /// Writes the key and the five sections (labels, .BYTE, .EQU, .DEF, .DB).
-void Print_symbol_table(const symtab_t* symTab, std::FILE* file);
-/// Writes the key that explains the report's columns.
-void Print_symTable_header(std::FILE* file);
+void Write_symbol_report(const SymbolTable& symbols, TextOutput& out);
 
 #endif  // TEVLIN_SYMBOLS_REPORT_H_

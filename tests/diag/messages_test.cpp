@@ -193,9 +193,9 @@ TEST(Messages, ANameDefinedTwiceKeepsItsFirstDefinition) {
             const AssemblyOutput run = Assemble_source(
                 std::string(".ORG 8\n") + first + "\n" + second + "\n.CSEG\nNOP\n", dir.path());
             EXPECT_EQ(run.console, error_line(1, 5, "Multiple definitions for label: X"));
-            const size_t entry = run.asl.find("\nX              0x");
+            const size_t entry = run.file(kListingFile).find("\nX              0x");
             ASSERT_NE(entry, std::string::npos);
-            EXPECT_EQ(run.asl.substr(entry + 24, 6), "(0003)");
+            EXPECT_EQ(run.file(kListingFile).substr(entry + 24, 6), "(0003)");
         }
     }
     EXPECT_EQ(console_of(".DEF R_X = R1\n.DEF R_X = R2\n"),

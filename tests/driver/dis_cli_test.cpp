@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "global.h"
+#include "base/global.h"
 #include "rom/image_reader.h"
 #include "support/process.h"
 #include "support/tempdir.h"

@@ -52,17 +52,16 @@ TEST(FuzzRegressions, ChecksRejectBrokenOutputs) {
     TempDir dir;
     const AssemblyOutput good = Assemble_source("MAIN: ADD R1, R2\nBRN MAIN\n", dir.path());
     ASSERT_EQ("", Describe_invariant_violations(good));
-    for (std::string AssemblyOutput::*file :
-         {&AssemblyOutput::mem, &AssemblyOutput::dbg, &AssemblyOutput::prog_rom,
-          &AssemblyOutput::xprog_rom, &AssemblyOutput::asl}) {
+    for (const OutputFileId id :
+         {kHexFile, kDebugFile, kBlockRamFile, kGenericRomFile, kListingFile}) {
         AssemblyOutput broken = good;
-        std::string& text = broken.*file;
+        std::string& text = broken.files[id];
         text.resize(text.rfind('\n', text.size() - 2) + 1);
         EXPECT_NE("", Describe_invariant_violations(broken)) << text.substr(0, 40);
     }
-    AssemblyOutput counted_error = good;
-    counted_error.error_count = 1;
-    EXPECT_EQ("ROM file written despite errors\n", Describe_invariant_violations(counted_error));
+    AssemblyOutput with_errors = good;
+    with_errors.files[kDebugFile] = kOutputFiles[kDebugFile].errors_notice;
+    EXPECT_EQ("ROM file written despite errors\n", Describe_invariant_violations(with_errors));
 }
 
 }  // namespace

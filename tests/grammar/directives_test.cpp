@@ -1,6 +1,5 @@
 // Directives: segments, origins, constants, register names and data blocks, with their
 // items, symbols, data image and messages.
-#include "datamem/datamem.h"
 #include "grammar/assemble.h"
 
 namespace {
@@ -18,12 +17,13 @@ TEST_F(GrammarTest, DataBlocksFollowEachOtherAndStopAtTheEndOfDataMemory) {
                                    "**ERROR # 2:  line# (0018) => .BYTE" + exceed +
                                    "**ERROR # 3:  line# (0015) => .DB" + exceed);
     EXPECT_EQ(symbols(), "A=18 B=22 E=250 L=24 M=255 N=10 X=16");
-    EXPECT_EQ(items[20]->instr_bits, 1u);
+    EXPECT_EQ(items[20]->word, 1u);
     const unsigned char values[] = {1, 2, 0xFF, 4, 0, 5, 6};
-    for (int i = 0; i < 7; i++) EXPECT_EQ(data_mem_array[0x12 + i], values[i]);
-    EXPECT_EQ(data_init_array[0x16], DATA_RESERVED);
-    EXPECT_EQ(data_mem_array[255], 9);
-    EXPECT_EQ(How_many_mem_locs_need_initializing(), 7);
+    const DataMemory& data = program_.data;
+    for (int i = 0; i < 7; i++) EXPECT_EQ(data.value(0x12 + i), values[i]);
+    EXPECT_EQ(data.state(0x16), DATA_RESERVED);
+    EXPECT_EQ(data.value(255), 9);
+    EXPECT_EQ(data.initialised_count(), 7);
 }
 
 TEST_F(GrammarTest, MisplacedAndOutOfRangeDirectivesAreReported) {
@@ -46,7 +46,7 @@ TEST_F(GrammarTest, MisplacedAndOutOfRangeDirectivesAreReported) {
               "**ERROR #11:  line# (0016) => .DB directive only valid in data segment \n");
     // The .BYTE in the code segment still reserved its bytes, so Z follows them.
     EXPECT_EQ(symbols(), "BIG=1025 D=0 FIRST=0 LAST=1023 MAX=1024 R_TMP=32/8 Z=4");
-    EXPECT_EQ(data_init_array[1], DATA_INITIALIZED);
+    EXPECT_EQ(program_.data.state(1), DATA_INITIALIZED);
 }
 
 }  // namespace

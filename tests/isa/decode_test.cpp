@@ -28,7 +28,8 @@ TEST(DecodeTest, EveryDecodedWordAssemblesBackFromItsDisassembly) {
         ASSERT_EQ(output.console, "") << disassembly.source;
         const std::string expected = Rom_image_text(ImageKind::kHexFile, batch.data());
         for (size_t at = 0; at < expected.size(); at += 6) {
-            ASSERT_EQ(output.mem.substr(at, 6), expected.substr(at, 6)) << "word " << at / 6;
+            ASSERT_EQ(output.file(kHexFile).substr(at, 6), expected.substr(at, 6))
+                << "word " << at / 6;
         }
         batch.clear();
     };

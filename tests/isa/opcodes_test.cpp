@@ -93,7 +93,7 @@ TEST(Encoding, EveryMnemonicInEveryAcceptedForm) {
             const AssemblyOutput run =
                 Assemble_source(std::string(kDefinitions) + spelling + "\n" + kTarget, dir.path());
             EXPECT_EQ(run.console, "");
-            EXPECT_EQ(run.mem.substr(0, 6), expected);
+            EXPECT_EQ(run.file(kHexFile).substr(0, 6), expected);
         }
     }
 }
@@ -110,11 +110,11 @@ TEST(Encoding, EveryTableRowReachesItsEncoder) {
             const char* operands;
             unsigned int fields;
         } shapes[] = {
-            {row.family == OPS_MEM ? " r17, (r30)" : " r17, r30", kX | kY},  // FMT_RR
-            {" r17, 0xA5", kX | 0xA5},                                       // FMT_RI
-            {" r17", kX},                                                    // FMT_R1
-            {" 0x2AB", 0x2ABu << kAddrShift},                                // FMT_IM
-            {"", 0},                                                         // FMT_NA
+            {row.family == Family::kMemory ? " r17, (r30)" : " r17, r30", kX | kY},  // FMT_RR
+            {" r17, 0xA5", kX | 0xA5},                                               // FMT_RI
+            {" r17", kX},                                                            // FMT_R1
+            {" 0x2AB", 0x2ABu << kAddrShift},                                        // FMT_IM
+            {"", 0},                                                                 // FMT_NA
         };
         const auto& shape = shapes[row.format];
         const AssemblyOutput run =
@@ -122,7 +122,7 @@ TEST(Encoding, EveryTableRowReachesItsEncoder) {
         char line[64];
         std::snprintf(line, sizeof line, "\n%6s     1  0x000  0x%05X\n", row.mnemonic,
                       row.constant | shape.fields);
-        EXPECT_EQ(run.dbg, line);
+        EXPECT_EQ(run.file(kDebugFile), line);
     }
 }
 

@@ -10,7 +10,7 @@
 #include <utility>
 #include <vector>
 
-#include "global.h"
+#include "base/global.h"
 #include "rom/image_reader.h"
 #include "support/session.h"
 #include "support/tempdir.h"
@@ -82,10 +82,10 @@ TEST(DisassemblyTest, AssemblesBackIntoTheSameImage) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         const std::vector<unsigned int> image = image_of(c.words);
-        const Disassembly disassembly = Disassemble_image(image.data(), "NAME.mem");
+        const Disassembly disassembly = Disassemble_image(image.data(), "NAME.file(kHexFile)");
         const AssemblyOutput output = Assemble_source(disassembly.source, dir.path());
         EXPECT_EQ(output.console, "");
-        EXPECT_EQ(output.mem, Rom_image_text(ImageKind::kHexFile, image.data()))
+        EXPECT_EQ(output.file(kHexFile), Rom_image_text(ImageKind::kHexFile, image.data()))
             << disassembly.source;
     }
 }
@@ -105,18 +105,18 @@ TEST(DisassemblyTest, ProgramsRoundTripThroughEachImageFile) {
     for (const std::filesystem::path& source : sources) {
         SCOPED_TRACE(source.string());
         const AssemblyOutput original = Assemble_source(Read_file(source), dir.path());
-        if (original.error_count != 0 || original.syntax_error_count != 0) continue;
-        for (const std::string* file : {&original.mem, &original.prog_rom, &original.xprog_rom}) {
-            const RomImage rom = Read_rom_image(*file);
+        if (!original.clean()) continue;
+        for (const OutputFileId id : {kHexFile, kBlockRamFile, kGenericRomFile}) {
+            const RomImage rom = Read_rom_image(original.file(id));
             ASSERT_EQ(rom.fault, "");
             const Disassembly disassembly =
                 Disassemble_image(rom.words.data(), Rom_image_name(rom.kind));
             EXPECT_TRUE(disassembly.undecoded.empty());
             const AssemblyOutput again = Assemble_source(disassembly.source, dir.path());
             EXPECT_EQ(again.console, "");
-            EXPECT_EQ(again.mem, original.mem) << Rom_image_name(rom.kind);
-            EXPECT_EQ(again.prog_rom, original.prog_rom) << Rom_image_name(rom.kind);
-            EXPECT_EQ(again.xprog_rom, original.xprog_rom) << Rom_image_name(rom.kind);
+            for (const OutputFileId image : {kHexFile, kBlockRamFile, kGenericRomFile}) {
+                EXPECT_EQ(again.file(image), original.file(image)) << Rom_image_name(rom.kind);
+            }
             round_trips++;
         }
     }

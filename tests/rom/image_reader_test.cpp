@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "global.h"
+#include "base/global.h"
 
 namespace {
 

@@ -1,22 +1,18 @@
+#include "scan/scanner.h"
+
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <map>
-#include <random>
 #include <string>
 #include <vector>
 
-#include "driver/base/state.h"
-#include "scan/source_fixture.h"
-#include "scan/tokens.h"
-#include "support/reference_scanner.h"
-#include "support/session.h"
+#include "support/capture.h"
 
 namespace {
 
 // A token as text: keywords by name (a directive without its dot), the rest as kind:value
 // ("chr:." for a character).
-std::string describe(int code) {
+std::string describe(int code, const TokenValue& value) {
     // clang-format off
     static const std::map<int, std::string> names = [] {
         std::map<int, std::string> table = {
@@ -33,15 +29,25 @@ std::string describe(int code) {
     }();
     // clang-format on
     const std::string name = code < 128 ? std::string(1, static_cast<char>(code)) : names.at(code);
-    if (!yylval.str.empty()) return name + yylval.str;
-    if (code == OTHERCHAR) return name + static_cast<char>(yylval.val);
+    if (!value.text.empty()) return name + value.text;
+    if (code == OTHERCHAR) return name + static_cast<char>(value.number);
     const bool numeric = code == REG || code == INDREG || code == NUM;
-    return numeric || yylval.val != 0 ? name + std::to_string(yylval.val) : name;
+    return numeric || value.number != 0 ? name + std::to_string(value.number) : name;
 }
 
-using ScannerTest = SourceFixture;
+// The tokens of one pass over source, described.
+std::string tokens_of(const std::string& source) {
+    const CapturedStream stream(source);
+    Scanner scanner(stream.get());
+    TokenValue value;
+    std::string seen;
+    for (int code = scanner.next(value); code != TOK_END; code = scanner.next(value)) {
+        seen += (seen.empty() ? "" : " ") + describe(code, value);
+    }
+    return seen;
+}
 
-TEST_F(ScannerTest, TokenSequences) {
+TEST(ScannerTest, TokenSequences) {
     const std::pair<std::string, std::string> cases[] = {
         // registers against names
         {"R5 R31 R32 RA RE RADD READ RACE R_CNT r_a9\n",
@@ -70,91 +76,36 @@ TEST_F(ScannerTest, TokenSequences) {
     };
     for (const auto& [source, tokens] : cases) {
         SCOPED_TRACE(source);
-        load(source);
-        std::string seen;
-        for (int code = yylex(); code != TOK_END && P2 == 0; code = yylex())
-            seen += (seen.empty() ? "" : " ") + describe(code);
-        EXPECT_EQ(seen, tokens);
+        EXPECT_EQ(tokens_of(source), tokens);
     }
 }
 
-TEST_F(ScannerTest, EachMnemonicGivesItsOwnToken) {
-    std::string line;
-    std::vector<int> expected;
+TEST(ScannerTest, EachMnemonicGivesItsOwnToken) {
+    std::string line, expected;
     for (size_t row = 0; row < kMnemonicCount; row++) {
         line += std::string(kMnemonics[row].text) + " ";
-        expected.push_back(Mnemonic_token(row));
+        expected += std::string(kMnemonics[row].text) + " ";
     }
-    load(line + "\n");
-    expected.push_back(EOL);
-    std::vector<int> seen;
-    for (int code = yylex(); code != TOK_END && P2 == 0; code = yylex()) seen.push_back(code);
-    EXPECT_EQ(seen, expected);
+    EXPECT_EQ(tokens_of(line + "\n"), expected + "EOL");
 }
 
-TEST_F(ScannerTest, ScansTheSourceTwiceThenEnds) {
-    load(".ORG 1\nNOP ; x");
-    std::string seen;  // each token with its pass and the line read when it came
-    for (int code = yylex(); code != TOK_END; code = yylex())
-        seen += std::to_string(P2) + describe(code) + "<" + rawLine.substr(0, 4) + "> ";
-    EXPECT_EQ(seen,
-              "0ORG<.ORG> 0num:1<.ORG> 0EOL<.ORG> 0NOP<NOP > 0EOL<NOP > "
-              "1ORG<.ORG> 1num:1<.ORG> 1EOL<.ORG> 1NOP<NOP > 1EOL<NOP > ");
-    EXPECT_EQ(yylex(), TOK_END);
-}
-
-// Lines of pieces that sit at the edges of the rules: register and name shapes, directives
-// and mnemonics with and without their boundaries, quotes, parentheses, numbers, blanks,
-// carriage returns, comments and bytes outside the language.
-std::string random_source(unsigned seed) {
-    static const char* const kPieces[] = {
-        "R",     "R_",   "(",    ")",   "\"",   "\"\"",  ".ORG", ".CSEG", ".DB",
-        ".BYTE", ".EQU", ".DEF", "ADD", "ADDC", "RETIE", "LD",   "0X",    "0x1f",
-        "12",    "A",    "F",    "G",   "_",    " ",     "\t",   ",",     ":",
-        "=",     "\r",   ";",    "r",   "x",    "\x80",  "\xFF", "-",     ".",
-    };
-    std::mt19937 random(seed);
-    std::uniform_int_distribution<size_t> piece(0, std::size(kPieces) - 1), count(0, 12);
-    std::string source;
-    for (int line = 0; line < 400; line++) {
-        for (size_t n = count(random); n > 0; n--) source += kPieces[piece(random)];
-        source += "\n";
-    }
-    return source;
-}
-
-// The scanner against the plain rule table, on every example and golden source and on random
-// lines: the same tokens with the same values.
-TEST(ReferenceScanner, AgreesWithTheScanner) {
-    namespace fs = std::filesystem;
-    std::vector<std::pair<std::string, std::string>> sources;
-    const fs::path root(TEVLIN_SOURCE_DIR);
-    for (const fs::path& folder : {root / "examples", root / "tests/golden"}) {
-        for (const auto& entry : fs::recursive_directory_iterator(folder)) {
-            if (entry.path().extension() == ".asm") {
-                sources.emplace_back(entry.path().string(), Read_file(entry.path()));
-            }
+// Each pass ends with TOK_END; a restart reads the source again, line by line.
+TEST(ScannerTest, ScansTheSourceAgainAfterARestart) {
+    const CapturedStream stream(" .ORG 1\n.ORG 2 ; x");
+    Scanner scanner(stream.get());
+    TokenValue value;
+    std::string seen;  // each token with the line it came from
+    for (int pass = 1; pass <= 2; pass++) {
+        for (int code = scanner.next(value); code != TOK_END; code = scanner.next(value)) {
+            seen += describe(code, value) + "<" + std::string(scanner.line()) + "> ";
         }
+        EXPECT_EQ(scanner.next(value), TOK_END);
+        scanner.restart();
     }
-    for (unsigned seed = 1; seed <= 20; seed++) {
-        sources.emplace_back("random " + std::to_string(seed), random_source(seed));
-    }
-    for (const auto& [name, source] : sources) {
-        const std::vector<Token> fast = First_pass_tokens(source, false);
-        const std::vector<Token> reference = First_pass_tokens(source, true);
-        size_t same = 0;
-        while (same < fast.size() && same < reference.size() && fast[same] == reference[same]) {
-            same++;
-        }
-        const auto shown = [same](const std::vector<Token>& tokens) {
-            if (same == tokens.size()) return std::string("the end");
-            const Token& token = tokens[same];
-            return std::to_string(token.code) + " " + std::to_string(token.val) + " " + token.str;
-        };
-        EXPECT_TRUE(same == fast.size() && same == reference.size())
-            << name << ": token " << same << " differs: scanner " << shown(fast) << ", rule table "
-            << shown(reference);
-    }
+    const std::string pass =
+        "chr:.< .ORG 1> sym:ORG< .ORG 1> num:1< .ORG 1> EOL< .ORG 1> "
+        "ORG<.ORG 2 ; x> num:2<.ORG 2 ; x> EOL<.ORG 2 ; x> ";
+    EXPECT_EQ(seen, pass + pass);
 }
 
 }  // namespace

@@ -8,6 +8,11 @@
 class CapturedStream {
   public:
     CapturedStream() : stream_(std::tmpfile()) {}
+    /// A stream that holds text, read from its start.
+    explicit CapturedStream(const std::string& text) : CapturedStream() {
+        std::fwrite(text.data(), 1, text.size(), stream_);
+        std::rewind(stream_);
+    }
     ~CapturedStream() {
         if (stream_ != nullptr) std::fclose(stream_);
     }

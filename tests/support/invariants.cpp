@@ -103,31 +103,34 @@ std::string Describe_invariant_violations(const AssemblyOutput& run) {
         if (!holds) report += std::string(broken) + "\n";
     };
     check(run.exit_code == 0, "exit code is not 0");
-    if (run.error_count == 0 && run.syntax_error_count == 0) {
-        check(is_hex_file(run.mem), "hex file: not 1024 lines of five hexadecimal digits");
-        check(is_complete_vhdl(run.prog_rom, 288), "prog_rom.vhd: incomplete");
-        check(is_complete_vhdl(run.xprog_rom, 171), "xprog_rom.vhd: incomplete");
-        check(debug_matches_listing(run.dbg, run.asl),
+    const std::string& listing = run.file(kListingFile);
+    if (run.clean()) {
+        check(is_hex_file(run.file(kHexFile)),
+              "hex file: not 1024 lines of five hexadecimal digits");
+        check(is_complete_vhdl(run.file(kBlockRamFile), 288), "prog_rom.vhd: incomplete");
+        check(is_complete_vhdl(run.file(kGenericRomFile), 171), "xprog_rom.vhd: incomplete");
+        check(debug_matches_listing(run.file(kDebugFile), listing),
               "debug file: instructions differ from the listing's");
     } else {
-        check(run.mem.empty() && run.prog_rom.empty() && run.xprog_rom.empty(),
-              "ROM file written despite errors");
+        bool emptied = true;
+        for (size_t id = 0; id < kOutputFileCount; id++) {
+            const OutputFile& row = kOutputFiles[id];
+            const bool left_empty = row.needs_clean_source && row.errors_notice == nullptr;
+            emptied = emptied && (!left_empty || run.files[id].empty());
+        }
+        check(emptied, "ROM file written despite errors");
     }
-    check(ends_with_db_section(run.asl), "listing: does not end with the .DB section");
+    check(ends_with_db_section(listing), "listing: does not end with the .DB section");
     return report;
 }
 
 std::string Describe_run_differences(const AssemblyOutput& first, const AssemblyOutput& second) {
     std::string report = first.exit_code == second.exit_code ? "" : "exit code differs\n";
-    // clang-format off
-    const std::pair<const char*, std::string AssemblyOutput::*> texts[] = {
-        {"console", &AssemblyOutput::console}, {"error file", &AssemblyOutput::err},
-        {"listing", &AssemblyOutput::asl},     {"debug file", &AssemblyOutput::dbg},
-        {"hex file", &AssemblyOutput::mem},    {"prog_rom.vhd", &AssemblyOutput::prog_rom},
-        {"xprog_rom.vhd", &AssemblyOutput::xprog_rom}};
-    // clang-format on
-    for (const auto& [name, text] : texts) {
-        if (first.*text != second.*text) report += std::string(name) + " differs\n";
+    if (first.console != second.console) report += "console differs\n";
+    for (size_t id = 0; id < kOutputFileCount; id++) {
+        if (first.files[id] != second.files[id]) {
+            report += Output_help_name(kOutputFiles[id]) + " differs\n";
+        }
     }
     return report;
 }

@@ -1,14 +1,10 @@
 // One whole assembly run in-process on a source text, with every output captured.
 #include "support/session.h"
 
-#include <cstdio>
-#include <filesystem>
 #include <fstream>
 #include <sstream>
 
-#include "diag/diag.h"
 #include "driver/assembler.h"
-#include "grammar/parser.h"
 #include "support/capture.h"
 
 AssemblyOutput Assemble_source(const std::string& source, const std::string& dir,
@@ -22,22 +18,13 @@ AssemblyOutput Assemble_source(const std::string& source, const std::string& dir
     const std::filesystem::path previous_dir = std::filesystem::current_path();
     std::filesystem::current_path(dir);
 
-    Reset_all_state();
     const CapturedStream console;
-    consolefp = console.get();
     const char* argv[] = {"tevlin", source_name.c_str()};
-    output.exit_code = Run_tevlin(2, argv);
-    output.error_count = errCnt;
-    output.syntax_error_count = syntaxErrCnt;
+    output.exit_code = Run_tevlin(2, argv, console.get());
     output.console = console.text();
-    Reset_all_state();
-
-    output.err = Read_file(name + ".err");
-    output.asl = Read_file(name + ".asl");
-    output.dbg = Read_file(name + ".dbg");
-    output.mem = Read_file(name + ".mem");
-    output.prog_rom = Read_file("prog_rom.vhd");
-    output.xprog_rom = Read_file("xprog_rom.vhd");
+    for (size_t id = 0; id < kOutputFileCount; id++) {
+        output.files[id] = Read_file(Output_name(kOutputFiles[id], source_name));
+    }
     std::filesystem::current_path(previous_dir);
     return output;
 }

@@ -2,25 +2,25 @@
 #ifndef TEVLIN_TESTS_SUPPORT_SESSION_H_
 #define TEVLIN_TESTS_SUPPORT_SESSION_H_
 
+#include <array>
 #include <filesystem>
 #include <string>
 
+#include "driver/outputs.h"
+
 struct AssemblyOutput {
     int exit_code = 0;
-    int error_count = 0;         // errors counted by the run
-    int syntax_error_count = 0;  // syntax errors met by the run
-    std::string console;         // everything the run printed on the console
-    std::string err;             // NAME.err
-    std::string asl;             // NAME.asl
-    std::string dbg;             // NAME.dbg
-    std::string mem;             // NAME.mem
-    std::string prog_rom;        // prog_rom.vhd
-    std::string xprog_rom;       // xprog_rom.vhd
+    std::string console;                              // everything the run printed
+    std::array<std::string, kOutputFileCount> files;  // by the rows of kOutputFiles
+
+    const std::string& file(OutputFileId id) const { return files[id]; }
+    /// Whether the source had no error: the debug file holds no notice of errors.
+    bool clean() const { return files[kDebugFile] != kOutputFiles[kDebugFile].errors_notice; }
 };
 
-/// Writes source to dir/NAME.asm, assembles it with dir as the working directory after
-/// restoring all process-wide state, and returns the exit code, console text and the six
-/// output files. dir must exist; the working directory is restored afterwards.
+/// Writes source to dir/NAME.asm, assembles it with dir as the working directory and returns
+/// the exit code, console text and the output files. dir must exist; the working directory is
+/// restored afterwards.
 AssemblyOutput Assemble_source(const std::string& source, const std::string& dir,
                                const std::string& name = "prog");
 

@@ -1,6 +1,6 @@
 // Small types and codes shared by several subsystems of the assembler.
-#ifndef TEVLIN_GLOBAL_H_
-#define TEVLIN_GLOBAL_H_
+#ifndef TEVLIN_BASE_GLOBAL_H_
+#define TEVLIN_BASE_GLOBAL_H_
 
 #include <cstdint>
 
@@ -26,7 +26,7 @@ enum ExitCode : int {
     EXIT_WRITE_FAILED = 9,
 };
 
-// Segments, as held in currSeg.
+// The segment that instructions or data bytes go to.
 enum Segment : int { SEG_DATA = 0, SEG_CODE = 1 };
 
 // Directive codes, the values of the directive keywords.
@@ -38,6 +38,24 @@ enum DirectiveCode : int {
     DIR_EQU = 84,
     DIR_DEF = 85,
     DIR_DB = 86,
+};
+
+// How a statement takes its operands: the family of its mnemonic, or its directive. The grammar
+// has the operand forms of each family; the mnemonic and directive tables name the family of
+// each keyword.
+enum class Family : int {
+    kAlu,          // rX, rY or rX, value
+    kMemory,       // rX, (rY) or rX, data address
+    kInOut,        // rX, port
+    kBranch,       // program address
+    kOneRegister,  // rX
+    kNoOperand,    // nothing
+    kSegment,      // .CSEG, .DSEG
+    kOrg,
+    kEqu,
+    kDef,
+    kByte,
+    kDb,
 };
 
 // Kinds of source item; 1 to 5 are the instruction kinds.
@@ -69,4 +87,4 @@ enum SymbolKind : int {
     SYM_DB = 7,
 };
 
-#endif  // TEVLIN_GLOBAL_H_
+#endif  // TEVLIN_BASE_GLOBAL_H_

@@ -1,0 +1,160 @@
+// The symbol table: definitions in the first pass, references in the second, found by hash.
+#include "symbols/symbol_table.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace {
+
+constexpr size_t kBlockSymbols = 1024;
+constexpr size_t kFirstSlotCount = 64;
+constexpr uint64_t kIndexBits = 0xFFFFFFFFu;  // the lower half of a slot: symbol number plus one
+
+uint64_t load64(const char* bytes) {
+    uint64_t word;
+    std::memcpy(&word, bytes, sizeof word);
+    return word;
+}
+
+uint64_t load32(const char* bytes) {
+    uint32_t word;
+    std::memcpy(&word, bytes, sizeof word);
+    return word;
+}
+
+// Seeded with the length, one multiply per 8 bytes, and a final mix so that every name byte
+// reaches the upper half, whose bits give both the slot and the tag kept in it. The last
+// bytes are read as whole (overlapping) words: assembling them byte by byte stalls the load.
+uint64_t hash_name(const std::string& name) {
+    constexpr uint64_t kMultiplier = 0x9E3779B97F4A7C15u;
+    const char* bytes = name.data();
+    const size_t size = name.size();
+    uint64_t hash = size * kMultiplier;
+    uint64_t last = 0;
+    if (size >= 8) {
+        for (size_t at = 0; at + 8 < size; at += 8) {
+            hash = (hash ^ load64(bytes + at)) * kMultiplier;
+        }
+        last = load64(bytes + size - 8);
+    } else if (size >= 4) {
+        last = load32(bytes) | load32(bytes + size - 4) << 32;
+    } else if (size > 0) {
+        last = static_cast<unsigned char>(bytes[0]) |
+               static_cast<unsigned char>(bytes[size / 2]) << 8 |
+               static_cast<unsigned char>(bytes[size - 1]) << 16;
+    }
+    hash ^= last;
+    hash = (hash ^ (hash >> 33)) * 0xFF51AFD7ED558CCDu;
+    hash = (hash ^ (hash >> 33)) * 0xC4CEB9FE1A85EC53u;
+    return hash ^ (hash >> 33);
+}
+
+// The name's first 16 bytes as two big-endian numbers, so that comparing numbers compares
+// bytes; names that agree in them are compared whole.
+struct NameKey {
+    uint64_t head;
+    uint64_t tail;
+    const Symbol* symbol;
+};
+
+constexpr int kKeyBytes = 16;
+
+// Built with shifts rather than through a byte buffer, whose reloading stalls.
+NameKey key_of(const Symbol* symbol) {
+    const std::string& name = symbol->name;
+    const size_t size = std::min<size_t>(name.size(), kKeyBytes);
+    uint64_t words[2] = {0, 0};
+    for (size_t i = 0; i < size; i++) {
+        words[i / 8] |= uint64_t{static_cast<unsigned char>(name[i])} << (56 - 8 * (i % 8));
+    }
+    return {words[0], words[1], symbol};
+}
+
+struct KeyLess {
+    bool operator()(const NameKey& left, const NameKey& right) const {
+        if (left.head != right.head) return left.head < right.head;
+        if (left.tail != right.tail) return left.tail < right.tail;
+        return left.symbol->name < right.symbol->name;
+    }
+};
+
+}  // namespace
+
+const Symbol& SymbolTable::at(size_t index) const {
+    return blocks_[index / kBlockSymbols][index % kBlockSymbols];
+}
+
+// The slot that holds name, or the free slot where it would go; the index must have slots.
+size_t SymbolTable::find_slot(const std::string& name, uint64_t hash) const {
+    const size_t mask = slots_.size() - 1;
+    const uint64_t tag = hash & ~kIndexBits;
+    for (size_t slot = (hash >> 32) & mask;; slot = (slot + 1) & mask) {
+        const uint64_t held = slots_[slot];
+        if (held == 0) return slot;
+        if ((held & ~kIndexBits) == tag && at((held & kIndexBits) - 1).name == name) return slot;
+    }
+}
+
+// The number of the symbol called name, or count_ when there is none.
+size_t SymbolTable::find_index(const std::string& name) const {
+    if (count_ == 0) return count_;
+    const uint64_t held = slots_[find_slot(name, hash_name(name))];
+    return held == 0 ? count_ : (held & kIndexBits) - 1;
+}
+
+// Makes the index four times larger, before one more symbol would fill more than three
+// quarters of it: fewer rounds of growth fill less fresh memory. The tag in each slot is the
+// upper half of the hash, which also gave its slot, so no name is hashed again.
+void SymbolTable::make_room_for_one_more() {
+    const size_t size = slots_.size();
+    if ((count_ + 1) * 4 <= size * 3) return;
+    std::vector<uint64_t> grown(size == 0 ? kFirstSlotCount : size * 4, 0);
+    const size_t mask = grown.size() - 1;
+    for (const uint64_t held : slots_) {
+        if (held == 0) continue;
+        size_t slot = (held >> 32) & mask;
+        while (grown[slot] != 0) slot = (slot + 1) & mask;
+        grown[slot] = held;
+    }
+    slots_.swap(grown);
+}
+
+bool SymbolTable::define(const std::string& name, SymbolKind kind, int value, int line) {
+    make_room_for_one_more();
+    const uint64_t hash = hash_name(name);
+    const size_t slot = find_slot(name, hash);
+    if (slots_[slot] != 0) return false;
+    if (count_ % kBlockSymbols == 0) {
+        blocks_.emplace_back();
+        blocks_.back().reserve(kBlockSymbols);
+    }
+    Symbol& symbol = blocks_.back().emplace_back();
+    symbol.name = name;
+    symbol.kind = kind;
+    symbol.value = value;
+    symbol.line = line;
+    count_++;
+    slots_[slot] = (hash & ~kIndexBits) | count_;
+    return true;
+}
+
+void SymbolTable::add_reference(const std::string& name, int line) {
+    const size_t index = find_index(name);
+    if (index != count_) {
+        blocks_[index / kBlockSymbols][index % kBlockSymbols].references.push_back(line);
+    }
+}
+
+const Symbol* SymbolTable::find(const std::string& name) const {
+    const size_t index = find_index(name);
+    return index == count_ ? nullptr : &at(index);
+}
+
+// Sorting small keys keeps the sort in one array instead of chasing every name.
+void Sort_by_name(std::vector<const Symbol*>& symbols) {
+    std::vector<NameKey> keys;
+    keys.reserve(symbols.size());
+    for (const Symbol* symbol : symbols) keys.push_back(key_of(symbol));
+    std::sort(keys.begin(), keys.end(), KeyLess());
+    for (size_t i = 0; i < keys.size(); i++) symbols[i] = keys[i].symbol;
+}
