@@ -6,6 +6,7 @@
 #include <array>
 #include <cstring>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "diag/diagnostics.h"
@@ -17,8 +18,7 @@
 namespace {
 
 constexpr const char* kSourceExtension = "asm";
-
-void print(std::FILE* console, const std::string& text) { std::fputs(text.c_str(), console); }
+constexpr std::string_view kGnuErrorFormat = "--error-format=gnu";
 
 // Whether name is longer than extension and ends in it (case-sensitive).
 bool has_extension(const std::string& name, const char* extension) {
@@ -40,10 +40,10 @@ struct Files {
 
     /// Opens the source, then the outputs in the table's order; on a failure reports it on
     /// console and returns its exit code, leaving the files already created in place.
-    ExitCode open(const std::string& source_name, std::FILE* console) {
+    ExitCode open(const std::string& source_name, Console& console) {
         source = std::fopen(source_name.c_str(), "rb");
         if (source == nullptr) {
-            print(console, "Unable to open " + source_name + "\n");
+            console.message("Unable to open " + source_name + "\n");
             return EXIT_NO_SOURCE;
         }
         for (size_t id = 0; id < kOutputFileCount; id++) {
@@ -51,8 +51,8 @@ struct Files {
             const std::string name = Output_name(row, source_name);
             outputs[id] = std::fopen(name.c_str(), row.mode);
             if (outputs[id] == nullptr) {
-                print(console,
-                      std::string(row.cannot_create) + (row.names_itself ? name : "") + "\n");
+                console.message(std::string(row.cannot_create) + (row.names_itself ? name : "") +
+                                "\n");
                 return row.exit_code;
             }
         }
@@ -130,16 +130,17 @@ void write_outputs(Program& program, bool clean, const Files& files) {
 
 }  // namespace
 
-int Run_tevlin(int argc, const char* const* argv, std::FILE* console) {
-    if (argc != 2) {
-        print(console, "\nUsage: (version 02-15-2019) \n\n");
-        print(console, "tevlin  inputfile\n\n");
+int Run_tevlin(int argc, const char* const* argv, std::FILE* console_stream) {
+    const bool gnu_format = argc == 3 && argv[1] == kGnuErrorFormat;
+    if (argc != 2 && !gnu_format) {
+        std::fputs("\nUsage: (version 02-15-2019) \n\ntevlin  inputfile\n\n", console_stream);
         return EXIT_USAGE;
     }
-    const std::string source_name = argv[1];
+    const std::string source_name = argv[argc - 1];
+    Console console(console_stream, gnu_format ? source_name.c_str() : nullptr);
     if (!has_extension(source_name, kSourceExtension)) {
-        print(console, Format_message("Filename: %s => must use .%s extension\n", argv[1],
-                                      kSourceExtension));
+        console.message(Format_message("Filename: %s => must use .%s extension\n",
+                                       source_name.c_str(), kSourceExtension));
         return EXIT_BAD_EXTENSION;
     }
     Files files;
@@ -156,8 +157,8 @@ int Run_tevlin(int argc, const char* const* argv, std::FILE* console) {
 
     const std::vector<size_t> failed = files.close();
     for (const size_t id : failed) {
-        print(console,
-              "Could not write file: " + Output_name(kOutputFiles[id], source_name) + "\n");
+        console.message("Could not write file: " + Output_name(kOutputFiles[id], source_name) +
+                        "\n");
     }
     return failed.empty() ? EXIT_OK : EXIT_WRITE_FAILED;
 }

@@ -10,7 +10,7 @@
 
 namespace {
 
-constexpr char kHelpStart[] = R"(Usage: tevlin NAME.asm
+constexpr char kHelpStart[] = R"(Usage: tevlin [--error-format=gnu] NAME.asm
 
 Assembles NAME.asm, a source for the 8-bit soft-core microcontroller, in two
 passes and writes:
@@ -22,16 +22,20 @@ Errors in the source are printed on standard error, logged and listed; any
 error, a syntax error too, leaves a notice in NAME.dbg, and NAME.mem and both
 VHDL files empty. They do not change the exit code.
 
+  --error-format=gnu   print each message on standard error as editors and
+                       build tools read it: NAME.asm:LINE: error: TEXT, or
+                       NAME.asm: error: TEXT for a message without a line
+
 Exit codes:
   0  the source was assembled (with or without errors in it)
-  1  not exactly one argument
+  1  the command line is not [--error-format=gnu] NAME.asm
   5  the file name does not end in asm
   6  the source cannot be opened
   7  the error, listing or hex file cannot be created
   8  the debug file or a VHDL file cannot be created
   9  an output file could not be written in full
 
-Options (each alone on the command line):
+Other options (each alone on the command line):
   -h, --help     print this help and exit
   --version      print the version and exit
 

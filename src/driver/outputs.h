@@ -57,7 +57,7 @@ enum OutputFileId : size_t {
 // clang-format off
 inline constexpr OutputFile kOutputFiles[] = {
     {"err", Place::kBesideSource, "wb", "Could not open error file: ", true, EXIT_NO_LOG_FILE,
-     nullptr, false, nullptr, "every error, numbered, with its line"},
+     nullptr, false, nullptr, "every error with its line"},
     {"asl", Place::kBesideSource, "wb", "Could not open listfile: ", true, EXIT_NO_LOG_FILE,
      Write_listing_and_report, false, nullptr, "the listing and the symbol table report"},
     {"dbg", Place::kBesideSource, "wb", "Could not open debug file: ", true, EXIT_NO_OUTPUT_FILE,

@@ -101,7 +101,9 @@ class LineParser {
 };
 
 // Both passes over the source. A token that fits nowhere is a syntax error: it is noted with
-// the line's messages, and the line so far is given up together with the token.
+// the line's messages, and the line so far is given up together with the token; but a line
+// end that fits nowhere still ends its line, as an empty one, so that every line keeps its
+// number. Those of the second pass are reported.
 class Parse {
   public:
     Parse(Scanner& scanner, Diagnostics& messages, Program& program)
@@ -113,39 +115,30 @@ class Parse {
         messages_.clear_line_messages();
         scanner_.restart();
         parse_pass();
+        // An empty source is a syntax error: its end comes before any line.
+        if (!line_seen_) syntax_error();
     }
 
   private:
     void parse_pass() {
-        for (;;) {
-            const int token = scanner_.next(value_);
-            if (token == TOK_END) break;
-            switch (line_.shift(token, value_)) {
-                case LineParser::Step::kShifted:
-                    break;
-                case LineParser::Step::kLineDone:
-                    line_.reset();
-                    line_seen_ = true;
-                    break;
-                case LineParser::Step::kRejected:
-                    syntax_error();
-                    break;
+        for (int token = scanner_.next(value_); token != TOK_END; token = scanner_.next(value_)) {
+            LineParser::Step step = line_.shift(token, value_);
+            if (step == LineParser::Step::kRejected) {
+                syntax_error();
+                if (token != EOL) continue;
+                step = line_.shift(EOL, value_);  // at the start of a line: an empty line
+            }
+            if (step == LineParser::Step::kLineDone) {
+                line_.reset();
+                line_seen_ = true;
             }
         }
-        if (!statements_.second_pass()) return;
-        // A last line whose end was lost to a syntax error is still listed, with its messages.
-        if (!messages_.line_messages().empty()) {
-            statements_.empty_line_done();
-            line_seen_ = true;
-        }
-        // A source without a line, or whose last line was given up, ends in a syntax error.
-        if (!line_seen_) syntax_error();
     }
 
     void syntax_error() {
-        messages_.syntax_error();
+        messages_.syntax_error(statements_.line_number(), scanner_.line(),
+                               statements_.second_pass());
         line_.reset();
-        line_seen_ = false;
     }
 
     Scanner& scanner_;
@@ -153,7 +146,7 @@ class Parse {
     Statements statements_;
     LineParser line_{statements_};
     TokenValue value_;
-    bool line_seen_ = false;  // a line was completed since the start or the last syntax error
+    bool line_seen_ = false;
 };
 
 }  // namespace

@@ -109,6 +109,8 @@ class Statements {
     /// Starts the second pass: addresses, line number and segment as at the start.
     void start_second_pass();
     bool second_pass() const { return position_.second_pass; }
+    /// The number of the line being assembled.
+    int line_number() const { return position_.line; }
 
     /// A label has been read; the first pass checks its length.
     void label_read(const std::string& label);

@@ -8,8 +8,9 @@
 namespace {
 
 TEST(DiagnosticsTest, LongLinesAndMessagesAreKeptWhole) {
-    const CapturedStream console, log;
-    Diagnostics messages(console.get(), log.get());
+    const CapturedStream console_stream, log;
+    Console console(console_stream.get(), nullptr);
+    Diagnostics messages(console, log.get());
     const std::string line(255, 'A'), message(400, 'm');
     messages.error(7, line, message);
     EXPECT_NE(log.text().find(line + "\""), std::string::npos);

@@ -43,7 +43,7 @@ TEST(CommandLine, OptionsPrintHelpOrVersionAndTouchNoFile) {
             EXPECT_EQ(run.out, "tevlin " TEVLIN_VERSION "\n");
             continue;
         }
-        EXPECT_EQ(run.out.rfind("Usage: tevlin NAME.asm\n", 0), 0u) << run.out;
+        EXPECT_EQ(run.out.rfind("Usage: tevlin [--error-format=gnu] NAME.asm\n", 0), 0u) << run.out;
         for (const char* output :
              {"NAME.err", "NAME.asl", "NAME.dbg", "NAME.mem", "prog_rom.vhd", "xprog_rom.vhd"}) {
             EXPECT_NE(run.out.find(output), std::string::npos) << option << " " << output;
@@ -67,6 +67,14 @@ TEST(CommandLine, RefusedCommandLinesTouchNoFile) {
         {{"prog.ASM"}, 5, "Filename: prog.ASM => must use .asm extension\n"},
         {{"asm"}, 5, "Filename: asm => must use .asm extension\n"},
         {{"absent.asm"}, 6, "Unable to open absent.asm\n"},
+        // The error format is an option only before a source name.
+        {{"--error-format=gnu"}, 5, "Filename: --error-format=gnu => must use .asm extension\n"},
+        {{"--error-format=GNU", "a.asm"}, 1, usage},
+        {{"a.asm", "--error-format=gnu"}, 1, usage},
+        {{"--error-format=gnu", "p.ASM"},
+         5,
+         "p.ASM: error: Filename: p.ASM => must use .asm extension\n"},
+        {{"--error-format=gnu", "absent.asm"}, 6, "absent.asm: error: Unable to open absent.asm\n"},
     };
     for (const auto& c : cases) {
         TempDir dir;
@@ -140,6 +148,10 @@ TEST(CommandLine, AFullDiskIsNotReportedAsSuccess) {
     std::string console;
     EXPECT_EQ(run_tevlin(dir, {"p.asm"}, &console), 9);
     EXPECT_EQ(console, "Could not write file: p.asl\nCould not write file: xprog_rom.vhd\n");
+    EXPECT_EQ(run_tevlin(dir, {"--error-format=gnu", "p.asm"}, &console), 9);
+    EXPECT_EQ(console,
+              "p.asm: error: Could not write file: p.asl\n"
+              "p.asm: error: Could not write file: xprog_rom.vhd\n");
 }
 
 }  // namespace

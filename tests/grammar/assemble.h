@@ -41,7 +41,8 @@ class GrammarTest : public ::testing::Test {
 
     CapturedStream console_;
     CapturedStream log_;
-    Diagnostics messages_{console_.get(), log_.get()};
+    Console console_printer_{console_.get(), nullptr};
+    Diagnostics messages_{console_printer_, log_.get()};
     Program program_;
 };
 

@@ -10,14 +10,16 @@ TEST_F(GrammarTest, DataBlocksFollowEachOtherAndStopAtTheEndOfDataMemory) {
         ".DSEG\n.ORG 0x10\nX: .BYTE 2\nA: .DB 1,2,0x1FF\n.DB 4\nB: .BYTE 1\n.ORG 250\n.BYTE 6\n"
         ".ORG 250\n.BYTE 7\nE: .BYTE 1\n.ORG 255\n.DB 7\n.ORG 255\n.DB 7,8\nM: .DB 9\n.ORG 10\n"
         ".BYTE 2147483647\nN: .BYTE 1\n.ORG 0x17\n.DB 1,2,\n.DB 5\n.DB 1,X\nL: .DB 6\n");
-    ASSERT_EQ(items.size(), 23u);
+    ASSERT_EQ(items.size(), 24u);
     // .BYTE is checked against the end in the first pass, .DB in the second.
     const std::string exceed = " directive attempt to exceed data segment size of: 256 \n";
     EXPECT_EQ(console_.text(), "**ERROR # 1:  line# (0010) => .BYTE" + exceed +
                                    "**ERROR # 2:  line# (0018) => .BYTE" + exceed +
-                                   "**ERROR # 3:  line# (0015) => .DB" + exceed);
+                                   "**ERROR # 3:  line# (0015) => .DB" + exceed +
+                                   "**ERROR:  line# (0021) => syntax error \n"
+                                   "**ERROR:  line# (0023) => syntax error \n");
     EXPECT_EQ(symbols(), "A=18 B=22 E=250 L=24 M=255 N=10 X=16");
-    EXPECT_EQ(items[20]->word, 1u);
+    EXPECT_EQ(items[21]->word, 1u);
     const unsigned char values[] = {1, 2, 0xFF, 4, 0, 5, 6};
     const DataMemory& data = program_.data;
     for (int i = 0; i < 7; i++) EXPECT_EQ(data.value(0x12 + i), values[i]);

@@ -66,12 +66,13 @@ C5:  Raw line from source code.
 (0020)                            ||      LD R1, (R2) R3
             syntax error
 
-(0021)  CS-0x017  0x18003         ||      NOP
+(0021)                            ||      ADD R1,
             syntax error
 
-(0022)                            || .DSEG
-(0023)                            ||      RET
-            **ERROR #18:  line# (0023) => Instructions must be specified in code segment 
+(0022)  CS-0x017  0x18003         ||      NOP
+(0023)                            || .DSEG
+(0024)                            ||      RET
+            **ERROR #18:  line# (0024) => Instructions must be specified in code segment 
 
 
 

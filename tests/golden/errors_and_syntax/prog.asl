@@ -24,12 +24,13 @@ C5:  Raw line from source code.
 (0004)                            ||        BRN NOWHERE
             **ERROR # 3:  line# (0004) => BRN label "NOWHERE" has not been defined! 
 
+(0005)                            ||        ADD R1,
+            syntax error
+
 -------------------------------------------------------------------------------------------
 -STUP-  CS-0x000  0x08018  0x003  ||              BRN     0x03        ; jump to start of .cseg in program mem 
 -------------------------------------------------------------------------------------------
-(0005)  CS-0x003  0x18003         ||        NOP
-            syntax error
-
+(0006)  CS-0x003  0x18003         ||        NOP
 
 
 
