@@ -5,18 +5,14 @@
 #include <cstdlib>
 #include <string>
 
-#include "fuzz/scratch.h"
 #include "support/invariants.h"
-
-extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    Make_scratch_dir();
-    return 0;
-}
+#include "support/tempdir.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    static const TempDir scratch;  // fuzz/run.sh puts it on a memory file system
     const std::string source(reinterpret_cast<const char*>(data), size);
-    const AssemblyOutput first = Assemble_in_scratch_dir(source);
-    const AssemblyOutput second = Assemble_in_scratch_dir(source);
+    const AssemblyOutput first = Assemble_source(source, scratch.path());
+    const AssemblyOutput second = Assemble_source(source, scratch.path());
     const std::string violations =
         Describe_invariant_violations(first) + Describe_run_differences(first, second);
     if (!violations.empty()) {

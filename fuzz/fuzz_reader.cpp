@@ -7,10 +7,11 @@
 #include <string>
 
 #include "base/global.h"
-#include "fuzz/scratch.h"
 #include "isa/opcodes.h"
 #include "listing/disassembly.h"
 #include "rom/image_reader.h"
+#include "support/session.h"
+#include "support/tempdir.h"
 
 namespace {
 
@@ -21,11 +22,6 @@ void check(bool holds, const char* broken) {
 }
 
 }  // namespace
-
-extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    Make_scratch_dir();
-    return 0;
-}
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const RomImage rom = Read_rom_image(std::string(reinterpret_cast<const char*>(data), size));
@@ -41,7 +37,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     const Disassembly disassembly = Disassemble_image(rom.words.data(), Rom_image_name(rom.kind));
     if (!disassembly.undecoded.empty()) return 0;
-    const AssemblyOutput output = Assemble_in_scratch_dir(disassembly.source);
+    static const TempDir scratch;
+    const AssemblyOutput output = Assemble_source(disassembly.source, scratch.path());
     check(output.console.empty(), "the disassembly does not assemble cleanly");
     check(output.file(kHexFile) == Rom_image_text(ImageKind::kHexFile, rom.words.data()),
           "the disassembly assembles into other words");

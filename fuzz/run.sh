@@ -21,7 +21,7 @@ CC=clang CXX=clang++ cmake -S . -B "$build_dir" -DTEVLIN_FUZZ=ON -DTEVLIN_TESTS=
     -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build "$build_dir" -j2 --target "fuzz_$target" "${extra_targets[@]}"
 
-# Every run creates and deletes seven files; on a memory file system that costs far less.
+# Every run writes seven files; on a memory file system that costs far less.
 if [ -z "${TMPDIR:-}" ] && [ -d /dev/shm ] && [ -w /dev/shm ]; then
     export TMPDIR=/dev/shm
 fi

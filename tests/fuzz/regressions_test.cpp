@@ -47,6 +47,41 @@ TEST(FuzzRegressions, HostileSourcesKeepTheInvariants) {
     }
 }
 
+// A program that grows every store past its first block: the source read ahead, the items and
+// their texts, the symbol index and its blocks, the output buffers. Its lines of more than 255
+// characters are two lines each, and names that share their first 16 bytes must still come in
+// order in the symbol report.
+TEST(FuzzRegressions, AProgramOfTenThousandLinesKeepsTheInvariants) {
+    std::string source = ".DSEG\n";
+    for (int i = 0; i < 40; i++)
+        source += "D" + std::to_string(i) + ": .DB " + std::to_string(i) + "\n";
+    source += ".CSEG\n.ORG 0x100\n";
+    for (int i = 0; i < 3300; i++) {
+        source += ".EQU SHARED_BY_ALL_NAMES_" + std::to_string(3299 - i) + " = " +
+                  std::to_string(i % 256) + "\n";
+    }
+    for (int i = 0; i < 7000; i++) source += "; " + std::string(253, 'c') + "; cut here\n";
+    for (int i = 0; i < 350; i++) {
+        source += "L" + std::to_string(i) + ": ADD R1, SHARED_BY_ALL_NAMES_" + std::to_string(i) +
+                  "\nBRN L" + std::to_string(i) + "\n";
+    }
+    TempDir dir;
+    const AssemblyOutput run = Assemble_source(source, dir.path());
+    ASSERT_TRUE(run.clean()) << run.console;
+    EXPECT_EQ("", Describe_invariant_violations(run));
+    const std::string& listing = run.file(kListingFile);
+    const size_t first = listing.find("\nSHARED_BY_ALL_NAMES_0 ") + 1;
+    const size_t last = listing.find("\n\n", first);
+    std::string previous;
+    int names = 0;
+    for (size_t at = first; at < last; at = listing.find('\n', at) + 1, names++) {
+        const std::string name = listing.substr(at, listing.find(' ', at) - at);
+        EXPECT_LT(previous, name);
+        previous = name;
+    }
+    EXPECT_EQ(names, 3300);
+}
+
 // The checks must reject broken outputs, or every run above would pass vacuously.
 TEST(FuzzRegressions, ChecksRejectBrokenOutputs) {
     TempDir dir;

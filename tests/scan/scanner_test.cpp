@@ -80,32 +80,4 @@ TEST(ScannerTest, TokenSequences) {
     }
 }
 
-TEST(ScannerTest, EachMnemonicGivesItsOwnToken) {
-    std::string line, expected;
-    for (size_t row = 0; row < kMnemonicCount; row++) {
-        line += std::string(kMnemonics[row].text) + " ";
-        expected += std::string(kMnemonics[row].text) + " ";
-    }
-    EXPECT_EQ(tokens_of(line + "\n"), expected + "EOL");
-}
-
-// Each pass ends with TOK_END; a restart reads the source again, line by line.
-TEST(ScannerTest, ScansTheSourceAgainAfterARestart) {
-    const CapturedStream stream(" .ORG 1\n.ORG 2 ; x");
-    Scanner scanner(stream.get());
-    TokenValue value;
-    std::string seen;  // each token with the line it came from
-    for (int pass = 1; pass <= 2; pass++) {
-        for (int code = scanner.next(value); code != TOK_END; code = scanner.next(value)) {
-            seen += describe(code, value) + "<" + std::string(scanner.line()) + "> ";
-        }
-        EXPECT_EQ(scanner.next(value), TOK_END);
-        scanner.restart();
-    }
-    const std::string pass =
-        "chr:.< .ORG 1> sym:ORG< .ORG 1> num:1< .ORG 1> EOL< .ORG 1> "
-        "ORG<.ORG 2 ; x> num:2<.ORG 2 ; x> EOL<.ORG 2 ; x> ";
-    EXPECT_EQ(seen, pass + pass);
-}
-
 }  // namespace
