@@ -7,12 +7,15 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 start=$SECONDS
 
-# The Quick start block's commands, one a line.
-mapfile -t commands < <(sed -n '/^## Quick start/,/^## /{/^```sh$/,/^```$/{/^```/!p}}' README.md)
-if [ "${#commands[@]}" -ne 2 ]; then
-    echo "the README's Quick start holds ${#commands[@]} commands, not 2" >&2
+fail() {
+    echo "fresh machine: $*" >&2
     exit 1
-fi
+}
+
+# The commands of the Quick start block, one a line, from the README of the commit checked.
+mapfile -t commands < <(git show HEAD:README.md |
+    sed -n '/^## Quick start/,/^## /{/^```sh$/,/^```$/{/^```/!p}}')
+[ "${#commands[@]}" -eq 2 ] || fail "the README's Quick start holds ${#commands[@]} commands, not 2"
 
 # The machine's own Debian sources. A source signed by another keyring than Debian's is left
 # out: the root would lack its key.
@@ -38,11 +41,6 @@ git -C "$root/root/tevlin" checkout --quiet "$(git rev-parse HEAD)"
 # The host's downloaded packages, linked in to save downloading them again; apt checks each
 # against the root's own package lists before it takes it.
 cp -l /var/cache/apt/archives/*.deb "$root/var/cache/apt/archives/" 2>/dev/null || true
-
-fail() {
-    echo "fresh machine: $*" >&2
-    exit 1
-}
 
 # Each command in the root as root at a new shell would run it, without the CI variable, so that
 # a test skips only where its tool is missing. The mounts live in a mount namespace of their own
@@ -70,13 +68,17 @@ done
 # The example's outputs, as the first command left them: a clean run.
 checkout="$root/root/tevlin"
 [ "$(wc -l <"$checkout/examples/demo.mem")" -eq 1024 ] || fail "demo.mem is not 1024 lines"
-! grep -qvx '[0-9A-F]\{5\}' "$checkout/examples/demo.mem" || fail "demo.mem holds a line that is no word"
+! grep -qvx '[0-9A-F]\{5\}' "$checkout/examples/demo.mem" ||
+    fail "demo.mem holds a line that is no word"
 [ -f "$checkout/examples/demo.err" ] && [ ! -s "$checkout/examples/demo.err" ] ||
     fail "demo.err is missing or not empty"
 grep -q "^Symbol Table Key" "$checkout/examples/demo.asl" || fail "demo.asl has no symbol report"
 for rom in prog_rom.vhd xprog_rom.vhd; do
     grep -q '^entity prog_rom is' "$checkout/$rom" || fail "$rom holds no entity"
 done
+# The commands leave nothing that git would take for a change.
+changes="$(git -C "$checkout" status --porcelain)"
+[ -z "$changes" ] || fail "files that git does not ignore: $changes"
 # Every test ran and passed.
 grep '^[0-9]*% tests passed' "$log"
 grep -q '^100% tests passed' "$log" || fail "not every test passed"
