@@ -1,11 +1,12 @@
 # What `cmake --install` puts where, and the packages CPack makes of it: a Debian package from
 # a Linux build, a zip from a Windows build.
 set(TEVLIN_EXAMPLES examples/demo.asm examples/fill.asm examples/tables.asm)
+set(TEVLIN_MAINTAINER "tevlin maintainers <maintainers@tevlin.example>")
 
 if(WIN32)
   # One folder to unpack anywhere: the program beside its README and examples.
   install(TARGETS tevlin tevlin-dis RUNTIME DESTINATION .)
-  install(FILES README.md DESTINATION .)
+  install(FILES README.md CHANGELOG.md DESTINATION .)
   install(FILES ${TEVLIN_EXAMPLES} DESTINATION examples)
   set(CPACK_GENERATOR ZIP)
   set(CPACK_SYSTEM_NAME win64)
@@ -30,10 +31,25 @@ else()
   add_custom_target(man_pages ALL DEPENDS ${man_pages})
   install(FILES ${man_pages} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 
+  # The changelog as Debian keeps a native package's. Its newest heading must name this version.
+  set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS CHANGELOG.md)
+  file(STRINGS CHANGELOG.md newest REGEX "^## " LIMIT_COUNT 1)
+  if(NOT newest MATCHES "^## ${PROJECT_VERSION} ")
+    message(FATAL_ERROR "CHANGELOG.md: the newest version is not ${PROJECT_VERSION}: ${newest}")
+  endif()
+  add_custom_command(
+    OUTPUT changelog.gz
+    COMMAND sh ${PROJECT_SOURCE_DIR}/cmake/debian_changelog.sh ${PROJECT_SOURCE_DIR}/CHANGELOG.md
+            ${TEVLIN_MAINTAINER} changelog.gz
+    DEPENDS CHANGELOG.md cmake/debian_changelog.sh
+    VERBATIM)
+  add_custom_target(changelog ALL DEPENDS ${PROJECT_BINARY_DIR}/changelog.gz)
+  install(FILES ${PROJECT_BINARY_DIR}/changelog.gz DESTINATION ${CMAKE_INSTALL_DOCDIR})
+
   set(CPACK_GENERATOR DEB)
 endif()
 
-set(CPACK_PACKAGE_CONTACT "tevlin maintainers <maintainers@tevlin.example>")
+set(CPACK_PACKAGE_CONTACT ${TEVLIN_MAINTAINER})
 set(CPACK_PACKAGE_VENDOR "tevlin maintainers")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "assembler for an 8-bit soft-core microcontroller in FPGAs")
 # The long description, in lines short enough for a package manager's window.
