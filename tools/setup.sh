@@ -19,7 +19,6 @@ build_packages="
 "
 test_packages="
     libgtest-dev
-    python3
     ghdl
     nodejs:node
     npm:npm
