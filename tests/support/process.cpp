@@ -8,8 +8,8 @@
 
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
+
+#include "support/session.h"
 
 namespace {
 
@@ -26,13 +26,7 @@ std::string quoted(const std::string& text) {
 }
 
 std::string take_file(const fs::path& path) {
-    std::string content;
-    {
-        std::ifstream in(path, std::ios::binary);
-        std::ostringstream text;
-        text << in.rdbuf();
-        content = text.str();
-    }
+    const std::string content = Read_file(path);
     std::error_code ignored;
     fs::remove(path, ignored);
     return content;

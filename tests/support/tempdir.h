@@ -5,7 +5,6 @@
 #include <filesystem>
 #include <fstream>
 #include <random>
-#include <sstream>
 #include <string>
 
 class TempDir {
@@ -36,12 +35,6 @@ class TempDir {
     void write(const std::string& name, const std::string& content) const {
         std::ofstream out(file(name), std::ios::binary);
         out << content;
-    }
-    std::string read(const std::string& name) const {
-        std::ifstream in(file(name), std::ios::binary);
-        std::ostringstream content;
-        content << in.rdbuf();
-        return content.str();
     }
 
   private:
