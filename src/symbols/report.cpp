@@ -59,8 +59,8 @@ struct fmt::formatter<NameColumn> {
 
 namespace {
 
-// One entry: name, value, defining line and the referencing lines, ten to a report line.
-void print_symbol(const Symbol& symbol, TextOutput& out) {
+// One entry: name, value, defining line and the referring lines, ten to a report line.
+void print_symbol(const Symbol& symbol, const int32_t* lines, size_t count, TextOutput& out) {
     if (symbol.kind == SYM_DEF) {
         out.print(FMT_COMPILE("{}   r{:<2}   ({:04})  ||  "), NameColumn{symbol.name}, symbol.value,
                   symbol.line);
@@ -68,28 +68,32 @@ void print_symbol(const Symbol& symbol, TextOutput& out) {
         out.print(FMT_COMPILE("{} 0x{:03X}   ({:04})  ||  "), NameColumn{symbol.name},
                   static_cast<uint32_t>(symbol.value), symbol.line);
     }
-    for (size_t i = 0; i < symbol.references.size(); i++) {
+    for (size_t i = 0; i < count; i++) {
         if (i > 0 && i % kXrefsPerLine == 0) out.text("\n                               ||  ");
-        out.print(FMT_COMPILE("{:04} "), symbol.references[i]);
+        out.print(FMT_COMPILE("{:04} "), lines[i]);
     }
     out.text("\n");
 }
 
-void print_section(const std::vector<const Symbol*>& symbols, const ReportSection& section,
-                   TextOutput& out) {
+void print_section(const std::vector<NameKey>& keys, const SymbolTable& symbols,
+                   const References& references, const ReportSection& section, TextOutput& out) {
     out.text(section.title);
     out.text("\n------------------------------------------------------------ \n");
-    for (size_t i = 0; i < symbols.size(); i++) {
+    for (size_t i = 0; i < keys.size(); i++) {
         // In name order the symbols lie scattered over the table's blocks; asking for later
         // ones early hides most of the wait for memory.
-        if (i + kPrefetchAhead < symbols.size()) {
-            const char* ahead = reinterpret_cast<const char*>(symbols[i + kPrefetchAhead]);
+        if (i + kPrefetchAhead < keys.size()) {
+            const char* ahead =
+                reinterpret_cast<const char*>(&symbols.symbol(keys[i + kPrefetchAhead].number));
             __builtin_prefetch(ahead);
             __builtin_prefetch(ahead + sizeof(Symbol) - 1);
         }
-        print_symbol(*symbols[i], out);
+        const uint32_t number = keys[i].number;
+        const uint32_t first = references.first[number];
+        print_symbol(symbols.symbol(number), references.lines.data() + first,
+                     references.first[number + 1] - first, out);
     }
-    if (symbols.empty()) out.text(section.none_used);
+    if (keys.empty()) out.text(section.none_used);
 }
 
 // The section that reports symbol, or kSectionCount for none.
@@ -119,13 +123,15 @@ void Write_symbol_report(const SymbolTable& symbols, TextOutput& out) {
     // their sections, and each section is then put into name order on its own. The sections
     // are counted first, so that each list is made once at its size.
     std::array<size_t, kSectionCount + 1> sizes{};
-    symbols.for_each([&sizes](const Symbol& symbol) { sizes[section_of(symbol)]++; });
-    std::array<std::vector<const Symbol*>, kSectionCount + 1> by_section;
+    symbols.for_each([&sizes](const Symbol& symbol, uint32_t) { sizes[section_of(symbol)]++; });
+    std::array<std::vector<NameKey>, kSectionCount + 1> by_section;
     for (size_t i = 0; i < kSectionCount; i++) by_section[i].reserve(sizes[i]);
-    symbols.for_each(
-        [&by_section](const Symbol& symbol) { by_section[section_of(symbol)].push_back(&symbol); });
+    symbols.for_each([&by_section](const Symbol& symbol, uint32_t number) {
+        by_section[section_of(symbol)].push_back(Name_key(symbol, number));
+    });
+    const References references = symbols.references();
     for (size_t i = 0; i < kSectionCount; i++) {
-        Sort_by_name(by_section[i]);
-        print_section(by_section[i], kSections[i], out);
+        Sort_by_name(by_section[i], symbols);
+        print_section(by_section[i], symbols, references, kSections[i], out);
     }
 }

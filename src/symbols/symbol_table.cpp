@@ -49,38 +49,21 @@ uint64_t hash_name(const std::string& name) {
     return hash ^ (hash >> 33);
 }
 
-// The name's first 16 bytes as two big-endian numbers, so that comparing numbers compares
-// bytes; names that agree in them are compared whole.
-struct NameKey {
-    uint64_t head;
-    uint64_t tail;
-    const Symbol* symbol;
-};
-
 constexpr int kKeyBytes = 16;
 
-// Built with shifts rather than through a byte buffer, whose reloading stalls.
-NameKey key_of(const Symbol* symbol) {
-    const std::string& name = symbol->name;
-    const size_t size = std::min<size_t>(name.size(), kKeyBytes);
-    uint64_t words[2] = {0, 0};
-    for (size_t i = 0; i < size; i++) {
-        words[i / 8] |= uint64_t{static_cast<unsigned char>(name[i])} << (56 - 8 * (i % 8));
-    }
-    return {words[0], words[1], symbol};
-}
-
 struct KeyLess {
+    const SymbolTable& symbols;
+
     bool operator()(const NameKey& left, const NameKey& right) const {
         if (left.head != right.head) return left.head < right.head;
         if (left.tail != right.tail) return left.tail < right.tail;
-        return left.symbol->name < right.symbol->name;
+        return symbols.symbol(left.number).name < symbols.symbol(right.number).name;
     }
 };
 
 }  // namespace
 
-const Symbol& SymbolTable::at(size_t index) const {
+const Symbol& SymbolTable::symbol(uint32_t index) const {
     return blocks_[index / kBlockSymbols][index % kBlockSymbols];
 }
 
@@ -91,7 +74,9 @@ size_t SymbolTable::find_slot(const std::string& name, uint64_t hash) const {
     for (size_t slot = (hash >> 32) & mask;; slot = (slot + 1) & mask) {
         const uint64_t held = slots_[slot];
         if (held == 0) return slot;
-        if ((held & ~kIndexBits) == tag && at((held & kIndexBits) - 1).name == name) return slot;
+        if ((held & ~kIndexBits) == tag &&
+            symbol(static_cast<uint32_t>((held & kIndexBits) - 1)).name == name)
+            return slot;
     }
 }
 
@@ -140,21 +125,38 @@ bool SymbolTable::define(const std::string& name, SymbolKind kind, int value, in
 
 void SymbolTable::add_reference(const std::string& name, int line) {
     const size_t index = find_index(name);
-    if (index != count_) {
-        blocks_[index / kBlockSymbols][index % kBlockSymbols].references.push_back(line);
-    }
+    if (index != count_) references_.emplace_back(static_cast<uint32_t>(index), line);
+}
+
+// A counting sort by symbol number, which keeps each symbol's references in their order.
+References SymbolTable::references() const {
+    References grouped;
+    grouped.first.assign(count_ + 1, 0);
+    for (const auto& reference : references_) grouped.first[reference.first + 1]++;
+    for (size_t i = 1; i < grouped.first.size(); i++) grouped.first[i] += grouped.first[i - 1];
+    grouped.lines.resize(references_.size());
+    std::vector<uint32_t> next(grouped.first.begin(), grouped.first.end() - 1);
+    for (const auto& [number, line] : references_) grouped.lines[next[number]++] = line;
+    return grouped;
 }
 
 const Symbol* SymbolTable::find(const std::string& name) const {
     const size_t index = find_index(name);
-    return index == count_ ? nullptr : &at(index);
+    return index == count_ ? nullptr : &symbol(static_cast<uint32_t>(index));
+}
+
+// Built with shifts rather than through a byte buffer, whose reloading stalls.
+NameKey Name_key(const Symbol& symbol, uint32_t number) {
+    const std::string& name = symbol.name;
+    const size_t size = std::min<size_t>(name.size(), kKeyBytes);
+    uint64_t words[2] = {0, 0};
+    for (size_t i = 0; i < size; i++) {
+        words[i / 8] |= uint64_t{static_cast<unsigned char>(name[i])} << (56 - 8 * (i % 8));
+    }
+    return {words[0], words[1], number};
 }
 
 // Sorting small keys keeps the sort in one array instead of chasing every name.
-void Sort_by_name(std::vector<const Symbol*>& symbols) {
-    std::vector<NameKey> keys;
-    keys.reserve(symbols.size());
-    for (const Symbol* symbol : symbols) keys.push_back(key_of(symbol));
-    std::sort(keys.begin(), keys.end(), KeyLess());
-    for (size_t i = 0; i < keys.size(); i++) symbols[i] = keys[i].symbol;
+void Sort_by_name(std::vector<NameKey>& keys, const SymbolTable& symbols) {
+    std::sort(keys.begin(), keys.end(), KeyLess{symbols});
 }

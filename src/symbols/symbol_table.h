@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "base/global.h"
@@ -14,8 +15,14 @@ struct Symbol {
     std::string name;
     int32_t kind = 0;  // SymbolKind
     int32_t value = 0;
-    int32_t line = 0;                 // the defining line
-    std::vector<int32_t> references;  // the referring lines, in the order added
+    int32_t line = 0;  // the defining line
+};
+
+// The lines that refer to each symbol, in the order added: those of the symbol numbered i (in
+// the order defined) are lines[first[i]] up to lines[first[i + 1]].
+struct References {
+    std::vector<uint32_t> first;
+    std::vector<int32_t> lines;
 };
 
 class SymbolTable {
@@ -28,19 +35,23 @@ class SymbolTable {
     /// The symbol called name, or null.
     const Symbol* find(const std::string& name) const;
 
-    /// Calls visit with every symbol, in the order defined.
+    /// Calls visit with every symbol and its number, in the order defined.
     template <class Visit>
     void for_each(Visit visit) const {
+        uint32_t number = 0;
         for (const auto& block : blocks_) {
-            for (const Symbol& symbol : block) visit(symbol);
+            for (const Symbol& symbol : block) visit(symbol, number++);
         }
     }
+    /// The referring lines of every symbol.
+    References references() const;
+    /// The symbol numbered number, in the order defined.
+    const Symbol& symbol(uint32_t number) const;
 
   private:
     size_t find_slot(const std::string& name, uint64_t hash) const;
     size_t find_index(const std::string& name) const;
     void make_room_for_one_more();
-    const Symbol& at(size_t index) const;
 
     // Symbols in the order defined, in blocks that never reallocate, so a symbol never moves
     // and releasing a large table frees a few big blocks. Each slot of the open-addressing
@@ -49,9 +60,20 @@ class SymbolTable {
     std::vector<std::vector<Symbol>> blocks_;  // each reserved to kBlockSymbols
     size_t count_ = 0;                         // symbols in all blocks
     std::vector<uint64_t> slots_;              // size a power of two, at most 3/4 in use
+    // Each reference as the symbol's number and the referring line; most symbols have none, so
+    // they are kept apart from the symbols.
+    std::vector<std::pair<uint32_t, int32_t>> references_;
 };
 
-/// Sorts symbols into ascending byte-wise order of their names.
-void Sort_by_name(std::vector<const Symbol*>& symbols);
+// A symbol's number, sortable by name: the name's first 16 bytes as two big-endian numbers, so
+// that comparing numbers compares bytes; names that agree in them are compared whole.
+struct NameKey {
+    uint64_t head;
+    uint64_t tail;
+    uint32_t number;
+};
+NameKey Name_key(const Symbol& symbol, uint32_t number);
+/// Sorts the keys of symbols into ascending byte-wise order of their names.
+void Sort_by_name(std::vector<NameKey>& keys, const SymbolTable& symbols);
 
 #endif  // TEVLIN_SYMBOLS_SYMBOL_TABLE_H_
