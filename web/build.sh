@@ -14,7 +14,8 @@ out=$1
 wasm_build=${2:-$web/../build-wasm}
 
 if [ ! -d "$web/node_modules" ]; then
-    echo "$web/node_modules not found; install the packages (cd $web && npm ci --ignore-scripts)" >&2
+    echo "$web/node_modules not found; install the packages:" \
+        "(cd $web && npm ci --ignore-scripts)" >&2
     exit 1
 fi
 

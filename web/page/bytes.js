@@ -36,7 +36,8 @@ export function bytesToText(bytes) {
             i += length;
             continue;
         }
-        parts.push(decoder.decode(bytes.subarray(start, i)), String.fromCharCode(0xdc00 + bytes[i]));
+        parts.push(decoder.decode(bytes.subarray(start, i)));
+        parts.push(String.fromCharCode(0xdc00 + bytes[i]));
         start = ++i;
     }
     parts.push(decoder.decode(bytes.subarray(start)));

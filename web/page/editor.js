@@ -75,7 +75,8 @@ function textMateLanguage(grammar) {
         token(stream, state) {
             if (stream.sol()) tokenize(state, stream.string);
             const token = state.tokens.find((t) => t.endIndex > stream.pos);
-            stream.pos = token ? Math.min(token.endIndex, stream.string.length) : stream.string.length;
+            // The grammar's last token ends behind the line, on the line end it adds.
+            stream.pos = Math.min(token?.endIndex ?? Infinity, stream.string.length);
             return token ? tagOf(token.scopes) : null;
         },
     });
@@ -122,11 +123,8 @@ function renderSpecialCharacter(code, description, placeholder) {
     return element;
 }
 
-/**
- * Makes the editor in parent. onChange is called after every edit; onDrop with a file dropped
- * on the editor, which replaces the source.
- */
-export function createEditor({ parent, grammar, onChange, onDrop }) {
+/** Makes the editor in parent; onChange is called after every edit. */
+export function createEditor({ parent, grammar, onChange }) {
     return new EditorView({
         parent,
         state: EditorState.create({
@@ -147,15 +145,8 @@ export function createEditor({ parent, grammar, onChange, onDrop }) {
                 errorLines,
                 EditorView.contentAttributes.of({ 'aria-label': 'Source' }),
                 EditorView.updateListener.of((update) => update.docChanged && onChange()),
-                EditorView.domEventHandlers({
-                    drop(event) {
-                        const file = event.dataTransfer.files[0];
-                        if (!file) return false;
-                        event.preventDefault();
-                        onDrop(file);
-                        return true;
-                    },
-                }),
+                // A dropped file is opened by the page, not pasted into the source.
+                EditorView.domEventHandlers({ drop: (event) => event.dataTransfer.files.length > 0 }),
             ],
         }),
     });

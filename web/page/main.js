@@ -29,8 +29,7 @@ const status = element('status');
 let editor;
 let assembleTimer;
 let latestRun = 0;
-let outputs = new Map();
-let disassembly = '';
+let disassembly = new Uint8Array();
 
 async function loadGrammar() {
     await loadWASM(onigWasm);
@@ -84,7 +83,7 @@ function showMessages(list, stderr) {
 }
 
 function showRun(name, result, milliseconds) {
-    outputs = new Map([...result.files].filter(([file]) => file !== name));
+    const outputs = new Map([...result.files].filter(([file]) => file !== name));
     const named = showMessages(element('messages'), result.stderr);
     markLines(editor, [...new Set(named)]);
     const derived = (extension) => outputs.get(name.slice(0, -3) + extension) ?? new Uint8Array();
@@ -120,10 +119,15 @@ async function assemble() {
     const name = fileName.value;
     const source = textToBytes(editor.state.doc.toString());
     const started = performance.now();
-    const result = await run('tevlin', [name], new Map([[name, source]]));
-    const measure = performance.measure('assemble', { start: started });
-    // A later run started while this one waited for its instance: that one's result counts.
-    if (thisRun === latestRun) showRun(name, result, measure.duration);
+    try {
+        const result = await run('tevlin', [name], new Map([[name, source]]));
+        const measure = performance.measure('assemble', { start: started });
+        // A later run started while this one waited for its instance: that one's result counts.
+        if (thisRun === latestRun) showRun(name, result, measure.duration);
+    } catch (error) {
+        // An assertion of the assembler failed (it aborts, as the native program would).
+        status.textContent = `${name}: tevlin stopped: ${error.message}`;
+    }
 }
 
 function scheduleAssembly() {
@@ -132,6 +136,7 @@ function scheduleAssembly() {
 }
 
 function loadSource(name, bytes) {
+    element('example').value = kExamples.get(name) === bytes ? name : '';
     fileName.value = name;
     setText(editor, bytesToText(bytes));
     return assemble();
@@ -142,11 +147,11 @@ async function readImage(file) {
     const bytes = new Uint8Array(await file.arrayBuffer());
     const result = await run('tevlin-dis', [file.name], new Map([[file.name, bytes]]));
     performance.measure('read image', { start: started });
-    disassembly = bytesToText(result.stdout);
-    element('disassembly').textContent = disassembly;
+    disassembly = result.stdout;
+    element('disassembly').textContent = bytesToText(disassembly);
     showMessages(element('image-messages'), result.stderr);
     element('image-status').textContent = `${file.name}: exit code ${result.exitCode}`;
-    element('edit-disassembly').disabled = disassembly === '';
+    element('edit-disassembly').disabled = disassembly.length === 0;
     showTab(element('rom-reader'));
 }
 
@@ -177,12 +182,7 @@ function pickFile(input, onFile) {
 
 async function start() {
     const grammar = await loadGrammar();
-    editor = createEditor({
-        parent: element('editor'),
-        grammar,
-        onChange: scheduleAssembly,
-        onDrop: openFile,
-    });
+    editor = createEditor({ parent: element('editor'), grammar, onChange: scheduleAssembly });
 
     const examples = element('example');
     examples.append(...[...kExamples.keys()].map((name) => new Option(name, name)));
@@ -193,19 +193,18 @@ async function start() {
     element('open-source').addEventListener('click', pickFile(element('source-file'), openFile));
     element('open-image').addEventListener('click', pickFile(element('image-file'), readImage));
     element('edit-disassembly').addEventListener('click', () =>
-        loadSource('disassembly.asm', textToBytes(disassembly)),
+        loadSource('disassembly.asm', disassembly),
     );
     for (const tab of document.querySelectorAll('[role=tab]')) {
         tab.addEventListener('click', () => showTab(element(tab.getAttribute('aria-controls'))));
     }
-    // A file dropped anywhere else is opened, not shown by the browser in place of the page.
+    // A dropped file is opened, not shown by the browser in place of the page.
     window.addEventListener('dragover', (event) => event.preventDefault());
     window.addEventListener('drop', (event) => {
         event.preventDefault();
         if (event.dataTransfer.files[0]) openFile(event.dataTransfer.files[0]);
     });
 
-    examples.value = 'demo.asm';
     await loadSource('demo.asm', kExamples.get('demo.asm'));
     performance.mark('ready');
 }

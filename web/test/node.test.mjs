@@ -23,12 +23,14 @@ const sameRun = (native, node, args, files = new Map()) =>
 
 test('tevlin.mjs writes what tevlin writes for every source', async (t) => {
     for (const [path, source] of [...kExamples, ...kGoldenSources, ...kFuzzSources]) {
-        await t.test(path, () => sameRun([kTevlin], kNodeTevlin, ['prog.asm'], new Map([['prog.asm', source]])));
+        const files = new Map([['prog.asm', source]]);
+        await t.test(path, () => sameRun([kTevlin], kNodeTevlin, ['prog.asm'], files));
     }
 });
 
 test('tevlin.mjs takes the command lines that tevlin takes', async (t) => {
-    const cases = [[], ['--help'], ['-h'], ['--version'], ['a.asm', 'b.asm'], ['prog.txt'], ['missing.asm'], ['no/folder.asm']];
+    const cases = [[], ['--help'], ['-h'], ['--version'], ['a.asm', 'b.asm'], ['prog.txt'],
+        ['missing.asm'], ['no/folder.asm']];
     for (const args of cases) {
         await t.test(args.join(' ') || '(none)', () => sameRun([kTevlin], kNodeTevlin, args));
     }
