@@ -10,8 +10,9 @@
 set -eu
 
 web=$(cd "$(dirname "$0")" && pwd)
-out=$1
-wasm_build=${2:-$web/../build-wasm}
+mkdir -p "$1" "${2:-$web/../build-wasm}"
+out=$(cd "$1" && pwd)
+wasm_build=$(cd "${2:-$web/../build-wasm}" && pwd)
 
 if [ ! -d "$web/node_modules" ]; then
     echo "$web/node_modules not found; install the packages:" \
@@ -25,7 +26,6 @@ emcmake cmake -S "$web/.." -B "$wasm_build" -DCMAKE_BUILD_TYPE=MinSizeRel -DTEVL
     >/dev/null
 cmake --build "$wasm_build" -j2
 
-mkdir -p "$out"
 "$web/node_modules/.bin/esbuild" "$web/page/main.js" --bundle --minify --format=iife \
     --target=es2022 --loader:.wasm=binary --loader:.asm=binary \
     --alias:tevlin-programs="$wasm_build" --outfile="$out/playground.js" --log-level=warning

@@ -15,9 +15,14 @@ const compiled = new Map(
     Object.entries(kPrograms).map(([program, { wasm }]) => [program, WebAssembly.compile(wasm)]),
 );
 
-// A fresh instance of program, its standard output and error collected in io. main keeps
-// process-wide state from one call to the next, so every run gets an instance of its own.
-async function start(program, io) {
+// Where the standard output and error of the run in progress go. main runs to its end without
+// yielding, so runs never overlap there.
+let io;
+let runCount = 0;
+
+// An instance of program. main keeps process-wide state from one call to the next, so every
+// run starts an instance of its own.
+async function start(program) {
     const module = await compiled.get(program);
     return kPrograms[program].create({
         instantiateWasm(imports, receive) {
@@ -36,11 +41,11 @@ async function start(program, io) {
  * (bytes), and every file in the folder afterwards, in the order they were made.
  */
 export async function run(program, args, files) {
-    const io = { stdout: [], stderr: [] };
-    const instance = await start(program, io);
+    const instance = await start(program);
     const { FS } = instance;
-    FS.mkdir('/run');
-    FS.chdir('/run');
+    const folder = `/run-${++runCount}`;
+    FS.mkdir(folder);
+    FS.chdir(folder);
     for (const [name, bytes] of files) {
         if (name.includes('/')) continue;
         try {
@@ -49,17 +54,22 @@ export async function run(program, args, files) {
             // A name the folder cannot hold ('.', ''): the program reports the source missing.
         }
     }
+    io = { stdout: [], stderr: [] };
     const exitCode = instance.callMain(args);
     instance._fflush(0);
-    const folder = new Map();
+    const made = new Map();
     for (const name of FS.readdir('.')) {
-        if (FS.isFile(FS.stat(name).mode)) folder.set(name, FS.readFile(name));
+        if (!FS.isFile(FS.stat(name).mode)) continue;
+        made.set(name, FS.readFile(name));
+        FS.unlink(name);
     }
+    FS.chdir('/');
+    FS.rmdir(folder);
     // The devices hand over signed bytes; Uint8Array takes them modulo 256.
     return {
         exitCode,
         stdout: Uint8Array.from(io.stdout),
         stderr: Uint8Array.from(io.stderr),
-        files: folder,
+        files: made,
     };
 }

@@ -5,6 +5,7 @@
 import assert from 'node:assert/strict';
 import { mkdirSync, readFileSync, readdirSync, statSync } from 'node:fs';
 import { join } from 'node:path';
+import { pathToFileURL } from 'node:url';
 import { after, before, test } from 'node:test';
 
 import { unzipSync } from 'fflate';
@@ -29,7 +30,7 @@ before(async () => {
     browser = await chromium.launch({ executablePath: '/usr/bin/chromium', args: kChromiumFlags });
     page = await browser.newPage({ viewport: { width: 1400, height: 850 }, acceptDownloads: true });
     page.on('pageerror', (error) => pageErrors.push(error.message));
-    await page.goto(`file://${join(kOut, 'index.html')}`);
+    await page.goto(pathToFileURL(join(kOut, 'index.html')).href);
     await page.waitForFunction(() => performance.getEntriesByName('ready').length === 1);
     readyMs = await page.evaluate(() => performance.getEntriesByName('ready')[0].startTime);
 });
