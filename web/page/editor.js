@@ -82,6 +82,10 @@ function textMateLanguage(grammar) {
     });
 }
 
+// Where line number n starts, n taken into the document's lines: a message can name a line that
+// an edit since has removed.
+const lineStart = (doc, n) => doc.line(Math.max(1, Math.min(n, doc.lines))).from;
+
 const setErrorLines = StateEffect.define();
 
 const errorLineMarker = new (class extends GutterMarker {
@@ -95,7 +99,7 @@ const errorLines = StateField.define({
     update(marks, transaction) {
         for (const effect of transaction.effects) {
             if (!effect.is(setErrorLines)) continue;
-            const starts = effect.value.map((n) => transaction.state.doc.line(n).from);
+            const starts = effect.value.map((n) => lineStart(transaction.state.doc, n));
             return {
                 gutter: RangeSet.of(starts.map((at) => errorLineMarker.range(at)), true),
                 lines: Decoration.set(starts.map((at) => errorLineDecoration.range(at)), true),
@@ -146,7 +150,9 @@ export function createEditor({ parent, grammar, onChange }) {
                 EditorView.contentAttributes.of({ 'aria-label': 'Source' }),
                 EditorView.updateListener.of((update) => update.docChanged && onChange()),
                 // A dropped file is opened by the page, not pasted into the source.
-                EditorView.domEventHandlers({ drop: (event) => event.dataTransfer.files.length > 0 }),
+                EditorView.domEventHandlers({
+                    drop: (event) => event.dataTransfer.files.length > 0,
+                }),
             ],
         }),
     });
@@ -156,14 +162,14 @@ export function setText(view, text) {
     view.dispatch({ changes: { from: 0, to: view.state.doc.length, insert: text } });
 }
 
-/** Marks the given lines (numbers from 1; each at most the document's line count). */
+/** Marks the lines with the given numbers (from 1). */
 export function markLines(view, numbers) {
     view.dispatch({ effects: setErrorLines.of(numbers) });
 }
 
 /** Puts the cursor at the start of line number n and the focus in the editor. */
 export function goToLine(view, n) {
-    const at = view.state.doc.line(n).from;
+    const at = lineStart(view.state.doc, n);
     view.dispatch({
         selection: EditorSelection.cursor(at),
         effects: EditorView.scrollIntoView(at, { y: 'center' }),

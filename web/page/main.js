@@ -73,9 +73,8 @@ function showMessages(list, stderr) {
                 item.textContent = line;
                 return item;
             }
-            const target = Math.max(1, Math.min(Number(number[1]), editor.state.doc.lines));
-            named.push(target);
-            item.append(button(line, () => goToLine(editor, target)));
+            named.push(Number(number[1]));
+            item.append(button(line, () => goToLine(editor, Number(number[1]))));
             return item;
         }),
     );
@@ -96,7 +95,7 @@ function showRun(name, result, milliseconds) {
         ...[...outputs].map(([file, bytes]) => button(file, () => download(file, bytes))),
     );
     if (outputs.size > 0) {
-        const zipName = `${name.replace(/\.asm$/, '')}.zip`;
+        const zipName = `${name.slice(0, -3)}zip`;
         downloads.append(
             button(`All as ${zipName}`, () =>
                 download(zipName, zipSync(Object.fromEntries(outputs))),
