@@ -49,6 +49,17 @@ else()
   set(CPACK_GENERATOR DEB)
 endif()
 
+# The page and Node.js commands that web/build.sh made, when their folder is named: static files
+# to open in a browser, beside the documentation.
+set(TEVLIN_PLAYGROUND_DIR "" CACHE PATH "The OUT_DIR of web/build.sh, installed as playground/")
+if(TEVLIN_PLAYGROUND_DIR)
+  if(WIN32)
+    install(DIRECTORY ${TEVLIN_PLAYGROUND_DIR}/ DESTINATION playground)
+  else()
+    install(DIRECTORY ${TEVLIN_PLAYGROUND_DIR}/ DESTINATION ${CMAKE_INSTALL_DOCDIR}/playground)
+  endif()
+endif()
+
 set(CPACK_PACKAGE_CONTACT ${TEVLIN_MAINTAINER})
 set(CPACK_PACKAGE_VENDOR "tevlin maintainers")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "assembler for an 8-bit soft-core microcontroller in FPGAs")

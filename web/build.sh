@@ -1,0 +1,33 @@
+#!/bin/sh
+# Builds tevlin for the browser and for Node.js:
+#
+#   web/build.sh OUT_DIR [WASM_BUILD_DIR]
+#
+# OUT_DIR gets the page (index.html and the two files it loads) and the commands tevlin.mjs and
+# tevlin-dis.mjs, and nothing else. The programs are compiled by Emscripten in WASM_BUILD_DIR
+# (build-wasm in the repository by default) and bundled into the page with its npm packages,
+# which must be installed first: (cd web && npm ci --ignore-scripts).
+set -eu
+
+web=$(cd "$(dirname "$0")" && pwd)
+mkdir -p "$1" "${2:-$web/../build-wasm}"
+out=$(cd "$1" && pwd)
+wasm_build=$(cd "${2:-$web/../build-wasm}" && pwd)
+
+if [ ! -d "$web/node_modules" ]; then
+    echo "$web/node_modules not found; install the packages:" \
+        "(cd $web && npm ci --ignore-scripts)" >&2
+    exit 1
+fi
+
+# Emscripten's optimizer needs Debian's acorn, which a Node.js other than Debian's finds only here.
+export NODE_PATH=/usr/share/nodejs${NODE_PATH:+:$NODE_PATH}
+emcmake cmake -S "$web/.." -B "$wasm_build" -DCMAKE_BUILD_TYPE=MinSizeRel -DTEVLIN_TESTS=OFF \
+    >/dev/null
+cmake --build "$wasm_build" -j2
+
+"$web/node_modules/.bin/esbuild" "$web/page/main.js" --bundle --minify --format=iife \
+    --target=es2022 --loader:.wasm=binary --loader:.asm=binary \
+    --alias:tevlin-programs="$wasm_build" --outfile="$out/playground.js" --log-level=warning
+cp "$web/page/index.html" "$web/page/playground.css" "$out/"
+cp "$wasm_build/web/node/tevlin.mjs" "$wasm_build/web/node/tevlin-dis.mjs" "$out/"

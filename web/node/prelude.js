@@ -1,0 +1,7 @@
+// The Node.js code of the module is written for CommonJS; these give it what it uses there.
+import { createRequire } from 'module';
+import { dirname } from 'path';
+import { fileURLToPath } from 'url';
+
+const require = createRequire(import.meta.url);
+const __dirname = dirname(fileURLToPath(import.meta.url));

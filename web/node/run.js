@@ -1,0 +1,2 @@
+// Runs main with the command's arguments; the module ends the process with main's exit code.
+runProgram();
