@@ -20,9 +20,15 @@ const compiled = new Map(
 let io;
 let runCount = 0;
 
-// An instance of program. main keeps process-wide state from one call to the next, so every
-// run starts an instance of its own.
-async function start(program) {
+// One instance of each program serves every run: a run of main keeps no state beyond its end.
+const instances = new Map();
+
+function start(program) {
+    if (!instances.has(program)) instances.set(program, instantiate(program));
+    return instances.get(program);
+}
+
+async function instantiate(program) {
     const module = await compiled.get(program);
     return kPrograms[program].create({
         instantiateWasm(imports, receive) {
