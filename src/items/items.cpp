@@ -5,6 +5,8 @@
 #include <cstring>
 #include <new>
 
+#include "base/large_allocator.h"
+
 // Items and their texts are carved from large blocks: a run makes an item per source line.
 // Items and texts fill blocks of their own, so that a walk along the list reads items only.
 class ItemList::Storage {
@@ -20,21 +22,42 @@ class ItemList::Storage {
     }
 
   private:
-    using Blocks = std::vector<std::unique_ptr<char[]>>;
+    // The first blocks of each region are small, so that a small program touches little memory;
+    // once a region has filled those, each block is a huge page.
+    static constexpr size_t kSmallBlock = size_t{1} << 18;
+    static constexpr int kSmallBlocks = 4;
+
+    struct Block {
+        explicit Block(size_t block_size)
+            : bytes(static_cast<char*>(Allocate_large(block_size))), size(block_size) {}
+        Block(Block&& other) noexcept : bytes(other.bytes), size(other.size) {
+            other.bytes = nullptr;
+        }
+        Block(const Block&) = delete;
+        Block& operator=(const Block&) = delete;
+        Block& operator=(Block&&) = delete;
+        ~Block() {
+            if (bytes != nullptr) Free_large(bytes, size);
+        }
+
+        char* bytes;
+        size_t size;
+    };
+    using Blocks = std::vector<Block>;
 
     // The unused end of the block that one kind of allocation is filling.
     struct Region {
-        static constexpr size_t kBlockSize = size_t{1} << 18;
-
         void* allocate(size_t size, size_t align, Blocks& blocks) {
             size_t padding = (align - reinterpret_cast<uintptr_t>(next) % align) % align;
             if (padding + size > room) {
                 // A text too long for a block gets a block of its own.
-                const size_t block_size = std::max(size, kBlockSize);
-                blocks.emplace_back(new char[block_size]);
-                next = blocks.back().get();
+                const size_t block_size =
+                    std::max(size, filled < kSmallBlocks ? kSmallBlock : kHugePage);
+                blocks.emplace_back(block_size);
+                next = blocks.back().bytes;
                 room = block_size;
                 padding = 0;
+                filled++;
             }
             char* const bytes = next + padding;
             next = bytes + size;
@@ -44,6 +67,7 @@ class ItemList::Storage {
 
         char* next = nullptr;
         size_t room = 0;
+        int filled = 0;  // blocks begun
     };
 
     Blocks blocks_;

@@ -75,8 +75,8 @@ void print_symbol(const Symbol& symbol, const int32_t* lines, size_t count, Text
     out.text("\n");
 }
 
-void print_section(const std::vector<NameKey>& keys, const SymbolTable& symbols,
-                   const References& references, const ReportSection& section, TextOutput& out) {
+void print_section(const NameKeys& keys, const SymbolTable& symbols, const References& references,
+                   const ReportSection& section, TextOutput& out) {
     out.text(section.title);
     out.text("\n------------------------------------------------------------ \n");
     for (size_t i = 0; i < keys.size(); i++) {
@@ -124,7 +124,7 @@ void Write_symbol_report(const SymbolTable& symbols, TextOutput& out) {
     // are counted first, so that each list is made once at its size.
     std::array<size_t, kSectionCount + 1> sizes{};
     symbols.for_each([&sizes](const Symbol& symbol, uint32_t) { sizes[section_of(symbol)]++; });
-    std::array<std::vector<NameKey>, kSectionCount + 1> by_section;
+    std::array<NameKeys, kSectionCount + 1> by_section;
     for (size_t i = 0; i < kSectionCount; i++) by_section[i].reserve(sizes[i]);
     symbols.for_each([&by_section](const Symbol& symbol, uint32_t number) {
         by_section[section_of(symbol)].push_back(Name_key(symbol, number));

@@ -6,7 +6,6 @@
 
 namespace {
 
-constexpr size_t kBlockSymbols = 1024;
 constexpr size_t kFirstSlotCount = 64;
 constexpr uint64_t kIndexBits = 0xFFFFFFFFu;  // the lower half of a slot: symbol number plus one
 
@@ -63,9 +62,7 @@ struct KeyLess {
 
 }  // namespace
 
-const Symbol& SymbolTable::symbol(uint32_t index) const {
-    return blocks_[index / kBlockSymbols][index % kBlockSymbols];
-}
+const Symbol& SymbolTable::symbol(uint32_t index) const { return symbols_[index]; }
 
 // The slot that holds name, or the free slot where it would go; the index must have slots.
 size_t SymbolTable::find_slot(const std::string& name, uint64_t hash) const {
@@ -80,11 +77,11 @@ size_t SymbolTable::find_slot(const std::string& name, uint64_t hash) const {
     }
 }
 
-// The number of the symbol called name, or count_ when there is none.
+// The number of the symbol called name, or the number of symbols when there is none.
 size_t SymbolTable::find_index(const std::string& name) const {
-    if (count_ == 0) return count_;
+    if (symbols_.empty()) return 0;
     const uint64_t held = slots_[find_slot(name, hash_name(name))];
-    return held == 0 ? count_ : (held & kIndexBits) - 1;
+    return held == 0 ? symbols_.size() : (held & kIndexBits) - 1;
 }
 
 // Makes the index four times larger, before one more symbol would fill more than three
@@ -92,8 +89,9 @@ size_t SymbolTable::find_index(const std::string& name) const {
 // upper half of the hash, which also gave its slot, so no name is hashed again.
 void SymbolTable::make_room_for_one_more() {
     const size_t size = slots_.size();
-    if ((count_ + 1) * 4 <= size * 3) return;
-    std::vector<uint64_t> grown(size == 0 ? kFirstSlotCount : size * 4, 0);
+    if ((symbols_.size() + 1) * 4 <= size * 3) return;
+    std::vector<uint64_t, LargeAllocator<uint64_t>> grown(size == 0 ? kFirstSlotCount : size * 4,
+                                                          0);
     const size_t mask = grown.size() - 1;
     for (const uint64_t held : slots_) {
         if (held == 0) continue;
@@ -109,29 +107,20 @@ bool SymbolTable::define(const std::string& name, SymbolKind kind, int value, in
     const uint64_t hash = hash_name(name);
     const size_t slot = find_slot(name, hash);
     if (slots_[slot] != 0) return false;
-    if (count_ % kBlockSymbols == 0) {
-        blocks_.emplace_back();
-        blocks_.back().reserve(kBlockSymbols);
-    }
-    Symbol& symbol = blocks_.back().emplace_back();
-    symbol.name = name;
-    symbol.kind = kind;
-    symbol.value = value;
-    symbol.line = line;
-    count_++;
-    slots_[slot] = (hash & ~kIndexBits) | count_;
+    symbols_.push_back({name, kind, value, line});
+    slots_[slot] = (hash & ~kIndexBits) | symbols_.size();
     return true;
 }
 
 void SymbolTable::add_reference(const std::string& name, int line) {
     const size_t index = find_index(name);
-    if (index != count_) references_.emplace_back(static_cast<uint32_t>(index), line);
+    if (index != symbols_.size()) references_.emplace_back(static_cast<uint32_t>(index), line);
 }
 
 // A counting sort by symbol number, which keeps each symbol's references in their order.
 References SymbolTable::references() const {
     References grouped;
-    grouped.first.assign(count_ + 1, 0);
+    grouped.first.assign(symbols_.size() + 1, 0);
     for (const auto& reference : references_) grouped.first[reference.first + 1]++;
     for (size_t i = 1; i < grouped.first.size(); i++) grouped.first[i] += grouped.first[i - 1];
     grouped.lines.resize(references_.size());
@@ -142,7 +131,7 @@ References SymbolTable::references() const {
 
 const Symbol* SymbolTable::find(const std::string& name) const {
     const size_t index = find_index(name);
-    return index == count_ ? nullptr : &symbol(static_cast<uint32_t>(index));
+    return index == symbols_.size() ? nullptr : &symbol(static_cast<uint32_t>(index));
 }
 
 // Built with shifts rather than through a byte buffer, whose reloading stalls.
@@ -157,6 +146,6 @@ NameKey Name_key(const Symbol& symbol, uint32_t number) {
 }
 
 // Sorting small keys keeps the sort in one array instead of chasing every name.
-void Sort_by_name(std::vector<NameKey>& keys, const SymbolTable& symbols) {
+void Sort_by_name(NameKeys& keys, const SymbolTable& symbols) {
     std::sort(keys.begin(), keys.end(), KeyLess{symbols});
 }

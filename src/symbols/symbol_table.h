@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "base/global.h"
+#include "base/large_allocator.h"
 
 struct Symbol {
     std::string name;
@@ -38,9 +39,8 @@ class SymbolTable {
     /// Calls visit with every symbol and its number, in the order defined.
     template <class Visit>
     void for_each(Visit visit) const {
-        uint32_t number = 0;
-        for (const auto& block : blocks_) {
-            for (const Symbol& symbol : block) visit(symbol, number++);
+        for (size_t number = 0; number < symbols_.size(); number++) {
+            visit(symbols_[number], static_cast<uint32_t>(number));
         }
     }
     /// The referring lines of every symbol.
@@ -53,13 +53,10 @@ class SymbolTable {
     size_t find_index(const std::string& name) const;
     void make_room_for_one_more();
 
-    // Symbols in the order defined, in blocks that never reallocate, so a symbol never moves
-    // and releasing a large table frees a few big blocks. Each slot of the open-addressing
-    // index holds the upper half of the name's hash above the symbol's number plus one; 0
-    // marks a free slot.
-    std::vector<std::vector<Symbol>> blocks_;  // each reserved to kBlockSymbols
-    size_t count_ = 0;                         // symbols in all blocks
-    std::vector<uint64_t> slots_;              // size a power of two, at most 3/4 in use
+    // Symbols in the order defined. Each slot of the open-addressing index holds the upper half
+    // of the name's hash above the symbol's number plus one; 0 marks a free slot.
+    std::vector<Symbol, LargeAllocator<Symbol>> symbols_;
+    std::vector<uint64_t, LargeAllocator<uint64_t>> slots_;  // a power of two, at most 3/4 used
     // Each reference as the symbol's number and the referring line; most symbols have none, so
     // they are kept apart from the symbols.
     std::vector<std::pair<uint32_t, int32_t>> references_;
@@ -72,8 +69,9 @@ struct NameKey {
     uint64_t tail;
     uint32_t number;
 };
+using NameKeys = std::vector<NameKey, LargeAllocator<NameKey>>;
 NameKey Name_key(const Symbol& symbol, uint32_t number);
 /// Sorts the keys of symbols into ascending byte-wise order of their names.
-void Sort_by_name(std::vector<NameKey>& keys, const SymbolTable& symbols);
+void Sort_by_name(NameKeys& keys, const SymbolTable& symbols);
 
 #endif  // TEVLIN_SYMBOLS_SYMBOL_TABLE_H_
