@@ -7,37 +7,29 @@
 # invariant); the reproducer is then left in the scratch directory, whose path is printed.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-
-seconds="${1:-120}"
-target="${2:-assembler}"
-build_dir="${TEVLIN_FUZZ_BUILD_DIR:-build-fuzz}"
-case "$target" in
-    assembler) extra_targets=() ;;
-    reader) extra_targets=(tevlin) ;;
-    *) echo "usage: fuzz/run.sh [SECONDS] [assembler|reader]" >&2; exit 2 ;;
-esac
+seconds=${1:-120}
+target=${2:-assembler}
+build_dir=${TEVLIN_FUZZ_BUILD_DIR:-build-fuzz}
+[[ $target =~ ^(assembler|reader)$ ]] || { echo "usage: fuzz/run.sh [SECONDS] [assembler|reader]" >&2; exit 2; }
 
 CC=clang CXX=clang++ cmake -S . -B "$build_dir" -DTEVLIN_FUZZ=ON -DTEVLIN_TESTS=OFF \
     -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build "$build_dir" -j2 --target "fuzz_$target" "${extra_targets[@]}"
+cmake --build "$build_dir" -j2 --target "fuzz_$target" tevlin
 
 # Every run writes seven files; on a memory file system that costs far less.
-if [ -z "${TMPDIR:-}" ] && [ -d /dev/shm ] && [ -w /dev/shm ]; then
-    export TMPDIR=/dev/shm
-fi
-scratch="$(mktemp -d "${TMPDIR:-/tmp}/tevlin-fuzz-run-XXXXXX")"
+if [ -z "${TMPDIR:-}" ] && [ -w /dev/shm ]; then export TMPDIR=/dev/shm; fi
+scratch=$(mktemp -d "${TMPDIR:-/tmp}/tevlin-fuzz-run-XXXXXX")
 mkdir -p "$scratch/corpus" "$scratch/artifacts"
 if [ "$target" = assembler ]; then
-    cp fuzz/corpus/* fuzz/regressions/* "$scratch/corpus/" 2>/dev/null || true
-    cp examples/*.asm "$scratch/corpus/" 2>/dev/null || true
+    cp fuzz/corpus/* fuzz/regressions/* examples/*.asm "$scratch/corpus/"
     for source in tests/golden/*/prog.asm; do
-        [ -f "$source" ] && cp "$source" "$scratch/corpus/golden_$(basename "$(dirname "$source")").asm"
+        cp "$source" "$scratch/corpus/golden_$(basename "$(dirname "$source")").asm"
     done
     options=(-dict=fuzz/tevlin.dict -max_len=8192)
 else
-    tevlin="$(realpath "$build_dir/tevlin")"
+    tevlin=$(realpath "$build_dir/tevlin")
     for example in examples/*.asm; do
-        name="$(basename "$example" .asm)"
+        name=$(basename "$example" .asm)
         mkdir "$scratch/$name"
         cp "$example" "$scratch/$name/"
         (cd "$scratch/$name" && "$tevlin" "$name.asm" >/dev/null 2>&1)
@@ -50,14 +42,9 @@ else
 fi
 
 status=0
-"$build_dir/fuzz/fuzz_$target" "$scratch/corpus" \
-    "${options[@]}" \
-    -max_total_time="$seconds" \
-    -timeout=10 \
-    -rss_limit_mb=2048 \
-    -print_final_stats=1 \
-    -artifact_prefix="$scratch/artifacts/" || status=$?
-
+"$build_dir/fuzz/fuzz_$target" "$scratch/corpus" "${options[@]}" -max_total_time="$seconds" \
+    -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 -artifact_prefix="$scratch/artifacts/" ||
+    status=$?
 if [ "$status" -ne 0 ] || [ -n "$(ls -A "$scratch/artifacts")" ]; then
     echo "fuzzing found a fault (exit status $status); reproducers in $scratch/artifacts:" >&2
     ls -l "$scratch/artifacts" >&2

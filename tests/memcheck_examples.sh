@@ -1,7 +1,6 @@
 #!/usr/bin/env bash
-# Runs every example program through valgrind's memcheck, and tevlin-dis (found beside TEVLIN)
-# on each of the three image files it gives; fails on any memory error or leak.
-# Usage: tests/memcheck_examples.sh TEVLIN
+# Runs every example, and tevlin-dis (beside TEVLIN) on its three image files, through valgrind's
+# memcheck; fails on any memory error or leak. Usage: tests/memcheck_examples.sh TEVLIN
 set -euo pipefail
 cd "$(dirname "$0")/.."
 tevlin=$(realpath "$1")

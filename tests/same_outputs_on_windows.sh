@@ -1,11 +1,9 @@
 #!/usr/bin/env bash
-# Assembles every example, golden and fuzz-regression source with the Linux tevlin and with
-# tevlin.exe under Wine, each side in a folder of its own, and reads each image file that the
-# Linux tevlin wrote back with tevlin-dis and tevlin-dis.exe (found beside the two). The two
-# folders must then hold the same files, exit codes and console texts, byte for byte, once the CR
-# that a Windows program puts before each console line end is taken out.
-# Usage: tests/same_outputs_on_windows.sh TEVLIN TEVLIN_EXE   (Wine: $WINE, by default
-# /usr/lib/wine/wine64, where Debian installs it)
+# Assembles every example, golden and fuzz-regression source with tevlin and with tevlin.exe
+# under Wine ($WINE, or Debian's /usr/lib/wine/wine64), and reads each image file back with
+# tevlin-dis and tevlin-dis.exe (beside them); both sides must give the same files, exit codes
+# and console texts, once the CR before each Windows console line end is taken out.
+# Usage: tests/same_outputs_on_windows.sh TEVLIN TEVLIN_EXE
 set -euo pipefail
 cd "$(dirname "$0")/.."
 [ $# -eq 2 ] || { echo "usage: $0 TEVLIN TEVLIN_EXE" >&2; exit 2; }
@@ -16,8 +14,8 @@ export WINEDEBUG=${WINEDEBUG:--all}
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 
-# run SIDE NAME COMMAND...: runs the command in the side's folder and keeps its exit code and
-# console text there under NAME.
+# run SIDE NAME COMMAND...: runs the command in the side's folder, keeping its exit code and
+# console there under NAME.
 run() {
     local side=$1 name=$2 status=0
     shift 2

@@ -1,7 +1,8 @@
 // End-to-end cases: each folder under tests/golden holds a source, prog.asm, and all that the
 // tevlin command must give for it: exit code, standard output and error, and every output file
-// (an empty expected file: the output must be empty). The built command runs as a separate
-// process in a fresh directory, as a user runs it; an output that differs is left as
+// (an empty expected file: the output must be empty); each folder under tests/golden_dis holds
+// one file for tevlin-dis and what it must give for it. The built commands run as separate
+// processes in a fresh directory, as a user runs them; an output that differs is left as
 // NAME.actual beside the expected file.
 #include <gtest/gtest.h>
 
@@ -19,9 +20,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::vector<fs::path> case_folders() {
+std::vector<fs::path> case_folders(const char* root = TEVLIN_GOLDEN_DIR) {
     std::vector<fs::path> folders;
-    for (const auto& entry : fs::directory_iterator(TEVLIN_GOLDEN_DIR)) {
+    for (const auto& entry : fs::directory_iterator(root)) {
         if (entry.is_directory()) folders.push_back(entry.path());
     }
     std::sort(folders.begin(), folders.end());
@@ -51,9 +52,28 @@ TEST(Golden, EveryCaseGivesItsOutputs) {
         EXPECT_TRUE(expected(folder, "stderr.txt", run.err)) << folder;
         for (const OutputFile& row : kOutputFiles) {
             const std::string name = Output_name(row, "prog.asm");
-            EXPECT_TRUE(dir.exists(name) && expected(folder, name, Read_file(dir.file(name))))
+            EXPECT_TRUE(fs::exists(dir.file(name)) &&
+                        expected(folder, name, Read_file(dir.file(name))))
                 << folder << "/" << name;
         }
+    }
+}
+
+TEST(Golden, EveryImageGivesItsSource) {
+    ASSERT_FALSE(case_folders(TEVLIN_GOLDEN_DIS_DIR).empty());
+    for (const fs::path& folder : case_folders(TEVLIN_GOLDEN_DIS_DIR)) {
+        TempDir dir;
+        std::string image;  // the one file that is no expectation
+        for (const auto& entry : fs::directory_iterator(folder)) {
+            const std::string name = entry.path().filename().string();
+            if (name == "exit_code" || name.find(".txt") != std::string::npos) continue;
+            image = name;
+            dir.write(name, Read_file(entry.path()));
+        }
+        const ProcessResult run = Run_program(TEVLIN_DIS_BINARY, {image}, dir.path());
+        EXPECT_TRUE(expected(folder, "exit_code", std::to_string(run.exit_code) + "\n")) << folder;
+        EXPECT_TRUE(expected(folder, "stdout.txt", run.out)) << folder;
+        EXPECT_TRUE(expected(folder, "stderr.txt", run.err)) << folder;
     }
 }
 

@@ -13,22 +13,18 @@ namespace {
 // A token as text: keywords by name (a directive without its dot), the rest as kind:value
 // ("chr:." for a character).
 std::string describe(int code, const TokenValue& value) {
-    // clang-format off
-    static const std::map<int, std::string> names = [] {
-        std::map<int, std::string> table = {
-            {EOL, "EOL"}, {REG, "reg:"}, {INDREG, "ind:"}, {NUM, "num:"}, {SYMBOL, "sym:"},
-            {REGNAME, "regname:"}, {INDREGNAME, "indname:"}, {STRING, "str:"}, {OTHERCHAR, "chr:"},
-        };
-        for (size_t row = 0; row < kMnemonicCount; row++) {
-            table[Mnemonic_token(row)] = kMnemonics[row].text;
-        }
-        for (size_t row = 0; row < std::size(kDirectives); row++) {
-            table[Directive_token(row)] = kDirectives[row].text + 1;
-        }
-        return table;
-    }();
-    // clang-format on
-    const std::string name = code < 128 ? std::string(1, static_cast<char>(code)) : names.at(code);
+    const std::map<int, std::string> names = {
+        {EOL, "EOL"},        {REG, "reg:"},         {INDREG, "ind:"},         {NUM, "num:"},
+        {SYMBOL, "sym:"},    {REGNAME, "regname:"}, {INDREGNAME, "indname:"}, {STRING, "str:"},
+        {OTHERCHAR, "chr:"},
+    };
+    std::string name = code < 128 ? std::string(1, static_cast<char>(code)) : "";
+    if (names.count(code) != 0) name = names.at(code);
+    if (code >= Mnemonic_token(0) && code < Mnemonic_token(kMnemonicCount)) {
+        name = kMnemonics[static_cast<size_t>(code - Mnemonic_token(0))].text;
+    } else if (code >= Directive_token(0) && code < kTokenLimit) {
+        name = kDirectives[static_cast<size_t>(code - Directive_token(0))].text + 1;
+    }
     if (!value.text.empty()) return name + value.text;
     if (code == OTHERCHAR) return name + static_cast<char>(value.number);
     const bool numeric = code == REG || code == INDREG || code == NUM;

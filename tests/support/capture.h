@@ -23,13 +23,9 @@ class CapturedStream {
 
     /// Everything written so far.
     std::string text() const {
-        std::fflush(stream_);
-        std::string content;
+        std::string content(static_cast<size_t>(std::ftell(stream_)), '\0');
         std::rewind(stream_);
-        char chunk[4096];
-        size_t got;
-        while ((got = std::fread(chunk, 1, sizeof chunk, stream_)) > 0) content.append(chunk, got);
-        std::fseek(stream_, 0, SEEK_END);
+        content.resize(std::fread(content.data(), 1, content.size(), stream_));
         return content;
     }
 

@@ -25,13 +25,6 @@ std::string quoted(const std::string& text) {
 #endif
 }
 
-std::string take_file(const fs::path& path) {
-    const std::string content = Read_file(path);
-    std::error_code ignored;
-    fs::remove(path, ignored);
-    return content;
-}
-
 int exit_code_of(int status) {
 #ifdef _WIN32
     return status;
@@ -40,35 +33,16 @@ int exit_code_of(int status) {
 #endif
 }
 
-// The text a program wrote on a standard stream. A Windows program writes its console text
-// with CR-LF line ends, so the CR that each line end gained is taken out again.
-std::string console_text(const std::string& written) {
+// The text a program wrote on a standard stream into the file at path, which goes. A Windows
+// program writes its console text with CR-LF line ends: the CR that each line end gained goes.
+std::string take_console_text(const fs::path& path) {
+    std::string text = Read_file(path);
+    fs::remove(path);
 #ifdef _WIN32
-    std::string text;
-    for (size_t i = 0; i < written.size(); ++i) {
-        const bool line_end_cr =
-            written[i] == '\r' && i + 1 < written.size() && written[i + 1] == '\n';
-        if (!line_end_cr) text += written[i];
-    }
-    return text;
-#else
-    return written;
+    for (size_t at = 0; (at = text.find("\r\n", at)) != std::string::npos;) text.erase(at, 1);
 #endif
+    return text;
 }
-
-// Enters a directory for the lifetime of the object.
-class WorkingDirectory {
-  public:
-    explicit WorkingDirectory(const fs::path& dir) : previous_(fs::current_path()) {
-        fs::current_path(dir);
-    }
-    ~WorkingDirectory() { fs::current_path(previous_); }
-    WorkingDirectory(const WorkingDirectory&) = delete;
-    WorkingDirectory& operator=(const WorkingDirectory&) = delete;
-
-  private:
-    fs::path previous_;
-};
 
 }  // namespace
 
@@ -84,11 +58,11 @@ ProcessResult Run_program(const std::string& program, const std::vector<std::str
     command = "\"" + command + "\"";
 #endif
     ProcessResult result;
-    {
-        const WorkingDirectory inside(dir);
-        result.exit_code = exit_code_of(std::system(command.c_str()));
-    }
-    result.out = console_text(take_file(out_path));
-    result.err = console_text(take_file(err_path));
+    const fs::path previous = fs::current_path();
+    fs::current_path(dir);
+    result.exit_code = exit_code_of(std::system(command.c_str()));
+    fs::current_path(previous);
+    result.out = take_console_text(out_path);
+    result.err = take_console_text(err_path);
     return result;
 }

@@ -30,7 +30,6 @@ class TempDir {
 
     const std::string& path() const { return path_; }
     std::string file(const std::string& name) const { return path_ + "/" + name; }
-    bool exists(const std::string& name) const { return std::filesystem::exists(file(name)); }
 
     void write(const std::string& name, const std::string& content) const {
         std::ofstream out(file(name), std::ios::binary);

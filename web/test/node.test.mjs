@@ -5,14 +5,7 @@ import { join } from 'node:path';
 import { test } from 'node:test';
 
 import {
-    imagesOf,
-    kExamples,
-    kFuzzSources,
-    kGoldenSources,
-    kOut,
-    kTevlin,
-    kTevlinDis,
-    runIn,
+    imagesOf, kExamples, kFuzzSources, kGoldenSources, kOut, kTevlin, kTevlinDis, runIn,
 } from './support.mjs';
 
 const kNodeTevlin = ['node', join(kOut, 'tevlin.mjs')];
@@ -29,9 +22,8 @@ test('tevlin.mjs writes what tevlin writes for every source', async (t) => {
 });
 
 test('tevlin.mjs takes the command lines that tevlin takes', async (t) => {
-    const cases = [[], ['--help'], ['-h'], ['--version'], ['a.asm', 'b.asm'], ['prog.txt'],
-        ['missing.asm'], ['no/folder.asm']];
-    for (const args of cases) {
+    for (const args of [[], ['--help'], ['--version'], ['a.asm', 'b.asm'], ['prog.txt'],
+        ['missing.asm'], ['no/folder.asm'], ['--error-format=gnu', 'missing.asm']]) {
         await t.test(args.join(' ') || '(none)', () => sameRun([kTevlin], kNodeTevlin, args));
     }
 });

@@ -1,7 +1,7 @@
 // The built page in headless Chromium, opened from file://, against the native programs: every
-// example, golden source, a source of random bytes and a typed one give the messages, marks and
-// downloads that tevlin gives; image files read back as tevlin-dis reads them. Prints the page's
-// size, its time to get ready and the time an assembly of examples/fill.asm takes.
+// example, golden source, random bytes and a typed source give tevlin's messages, marks and
+// downloads; image files read back as tevlin-dis reads them. Prints the page's size, its time to
+// get ready and the time an assembly of examples/fill.asm takes.
 import assert from 'node:assert/strict';
 import { mkdirSync, readFileSync, readdirSync, statSync } from 'node:fs';
 import { join } from 'node:path';
@@ -95,17 +95,7 @@ async function expectSameAsNative(name, source) {
     }
 }
 
-test('every example shows and downloads what tevlin writes', async (t) => {
-    for (const [path, source] of kExamples) {
-        const name = path.split('/').pop();
-        await t.test(name, async () => {
-            await runOf('assemble', () => page.selectOption('#example', name));
-            await expectSameAsNative(name, source);
-        });
-    }
-});
-
-test('every source opened as a file, random bytes too, gives what tevlin gives', async (t) => {
+test('every example and source, random bytes too, gives what tevlin gives', async (t) => {
     // A byte order mark, then any byte with a line end every 16 bytes or so, so that every
     // marked line is on the screen.
     let seed = 22;
@@ -113,10 +103,12 @@ test('every source opened as a file, random bytes too, gives what tevlin gives',
         seed = (Math.imul(seed, 1103515245) + 12345) >>> 0;
         return (seed >>> 16) % 16 === 0 ? 10 : seed >>> 24;
     })]);
-    for (const [path, source] of [...kGoldenSources, ['random bytes', random]]) {
+    for (const [path, source] of [...kExamples, ...kGoldenSources, ['random bytes', random]]) {
+        const example = path.startsWith('examples/') && path.split('/').pop();
         await t.test(path, async () => {
-            await runOf('assemble', () => openAs('#source-file', 'prog.asm', source));
-            await expectSameAsNative('prog.asm', source);
+            await runOf('assemble', () => (example ? page.selectOption('#example', example)
+                : openAs('#source-file', 'prog.asm', source)));
+            await expectSameAsNative(example || 'prog.asm', source);
         });
     }
 });
