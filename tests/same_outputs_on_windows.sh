@@ -25,9 +25,7 @@ run() {
 }
 
 failed=0
-count=0
 for source in examples/*.asm tests/golden/*/prog.asm fuzz/regressions/*.asm; do
-    count=$((count + 1))
     name=$(basename "$source")
     mkdir "$scratch/linux" "$scratch/windows"
     cp "$source" "$scratch/linux/"
@@ -48,5 +46,4 @@ for source in examples/*.asm tests/golden/*/prog.asm fuzz/regressions/*.asm; do
     fi
     rm -rf "$scratch/linux" "$scratch/windows"
 done
-echo "$count sources compared"
 exit "$failed"

@@ -18,15 +18,11 @@ using Words = std::set<std::string>;
 // The words of every alternation that pattern finds in the grammar, one set per match.
 std::vector<Words> alternations(const std::string& grammar, const std::string& pattern) {
     std::vector<Words> found;
-    const std::regex group(pattern);
+    const std::regex group(pattern), word("[A-Z]+");
     for (std::sregex_iterator it(grammar.begin(), grammar.end(), group), end; it != end; ++it) {
-        Words words;
         const std::string listed = (*it)[1];
-        for (size_t start = 0, bar; start <= listed.size(); start = bar + 1) {
-            bar = std::min(listed.find('|', start), listed.size());
-            words.insert(listed.substr(start, bar - start));
-        }
-        found.push_back(words);
+        found.emplace_back(std::sregex_token_iterator(listed.begin(), listed.end(), word),
+                           std::sregex_token_iterator());
     }
     return found;
 }

@@ -4,6 +4,7 @@
 #include "support/invariants.h"
 
 #include <cstdio>
+#include <cstring>
 #include <string_view>
 #include <vector>
 
@@ -57,10 +58,9 @@ bool lines_numbered_in_order(const std::string& listing) {
     int expected = 1;
     for (const std::string_view line : split_lines(listing)) {
         if (line.substr(0, 1) != "(") continue;
-        const std::string number = std::to_string(expected++);
-        const std::string entry =
-            "(" + std::string(number.size() < 4 ? 4 - number.size() : 0, '0') + number + ")  ";
-        if (line.substr(0, entry.size()) != entry) return false;
+        char entry[16];
+        std::snprintf(entry, sizeof entry, "(%04d)  ", expected++);
+        if (line.substr(0, std::strlen(entry)) != entry) return false;
     }
     return true;
 }
@@ -76,13 +76,11 @@ std::string Describe_invariant_violations(const AssemblyOutput& run) {
     if (run.clean()) {
         check(images_agree(run), "the ROM files and the debug file do not agree");
     } else {
-        bool emptied = true;
         for (size_t id = 0; id < kOutputFileCount; id++) {
             const OutputFile& row = kOutputFiles[id];
-            const bool left_empty = row.needs_clean_source && row.errors_notice == nullptr;
-            emptied = emptied && (!left_empty || run.files[id].empty());
+            check(!row.needs_clean_source || row.errors_notice != nullptr || run.files[id].empty(),
+                  "ROM file written despite errors");
         }
-        check(emptied, "ROM file written despite errors");
     }
     const std::string& listing = run.file(kListingFile);
     check(lines_numbered_in_order(listing), "listing: the lines are not numbered in order");

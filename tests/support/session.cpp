@@ -7,14 +7,10 @@
 #include "driver/assembler.h"
 #include "support/capture.h"
 
-AssemblyOutput Assemble_source(const std::string& source, const std::string& dir,
-                               const std::string& name) {
+AssemblyOutput Assemble_source(const std::string& source, const std::string& dir) {
     AssemblyOutput output;
-    const std::string source_name = name + ".asm";
-    {
-        std::ofstream out(dir + "/" + source_name, std::ios::binary);
-        out.write(source.data(), static_cast<std::streamsize>(source.size()));
-    }
+    const std::string source_name = "prog.asm";
+    std::ofstream(dir + "/" + source_name, std::ios::binary) << source;
     const std::filesystem::path previous_dir = std::filesystem::current_path();
     std::filesystem::current_path(dir);
 

@@ -10,16 +10,12 @@
 class TempDir {
   public:
     TempDir() {
-        const std::filesystem::path base = std::filesystem::temp_directory_path();
         std::random_device random;
-        for (;;) {
-            const std::filesystem::path candidate =
-                base / ("tevlin-test-" + std::to_string(random()));
-            if (std::filesystem::create_directory(candidate)) {
-                path_ = candidate.string();
-                return;
-            }
-        }
+        do {
+            path_ = (std::filesystem::temp_directory_path() /
+                     ("tevlin-test-" + std::to_string(random())))
+                        .string();
+        } while (!std::filesystem::create_directory(path_));
     }
     ~TempDir() {
         std::error_code ignored;
@@ -32,8 +28,7 @@ class TempDir {
     std::string file(const std::string& name) const { return path_ + "/" + name; }
 
     void write(const std::string& name, const std::string& content) const {
-        std::ofstream out(file(name), std::ios::binary);
-        out << content;
+        std::ofstream(file(name), std::ios::binary) << content;
     }
 
   private:
