@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "support/process.h"
+#include "support/session.h"
 #include "support/tempdir.h"
 
 namespace {
@@ -26,7 +27,7 @@ Names files_in(const TempDir& dir) {
 // source name, so a near miss gets the messages every other name gets. None touches a file.
 TEST(CommandLine, OptionsAndRefusedCommandLines) {
     const std::string usage = "\nUsage: (version 02-15-2019) \n\ntevlin  inputfile\n\n";
-    const std::string help = "Usage: tevlin [--error-format=gnu] NAME.asm\n";
+    const std::string help = Read_file(TEVLIN_SOURCE_DIR "/tests/driver/help.txt");
     const struct {
         Names args;
         int exit_code;
