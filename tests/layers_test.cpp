@@ -23,7 +23,8 @@ TEST(Layers, EveryIncludePointsDown) {
     }
     ASSERT_FALSE(layer_of.empty());
     const std::regex include(R"(\n#include "([a-z]+)/)");
-    for (const auto& entry : fs::recursive_directory_iterator(fs::path(TEVLIN_SOURCE_DIR) / "src")) {
+    for (const auto& entry :
+         fs::recursive_directory_iterator(fs::path(TEVLIN_SOURCE_DIR) / "src")) {
         if (!entry.is_regular_file()) continue;
         const std::string folder = entry.path().parent_path().filename().string();
         ASSERT_EQ(layer_of.count(folder), 1u) << entry.path() << " is in no layer";
