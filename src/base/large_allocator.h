@@ -35,7 +35,7 @@ inline void Free_large(void* memory, size_t bytes) {
         return;
     }
 #endif
-    ::operator delete(memory);
+    ::operator delete(memory, bytes);
 }
 
 // Allocator for standard containers that may grow large.
