@@ -28,14 +28,14 @@ inline void* Allocate_large(size_t bytes) {
     return ::operator new(bytes);
 }
 
-inline void Free_large(void* memory, size_t bytes) {
+inline void Free_large(void* memory, [[maybe_unused]] size_t bytes) {
 #ifdef __linux__
     if (bytes >= kHugePage) {
         munmap(memory, bytes);
         return;
     }
 #endif
-    ::operator delete(memory, bytes);
+    ::operator delete(memory);
 }
 
 // Allocator for standard containers that may grow large.
