@@ -271,7 +271,7 @@ constexpr int kBranchNumberMax = 1024;
 
 struct Resolved {
     int value = 0;
-    bool is_name = false;
+    const Symbol* symbol = nullptr;  // the defined name written, whose reference is recorded
     bool defined = true;
 };
 
@@ -283,10 +283,12 @@ Resolved resolve(const Operand& operand, const SymbolTable& symbols) {
         resolved.value = operand.number;
         return resolved;
     }
-    resolved.is_name = true;
     const Symbol* symbol = symbols.find(operand.text);
     resolved.defined = symbol != nullptr && (symbol->kind == SYM_DEF) == (operand.token != SYMBOL);
-    if (resolved.defined) resolved.value = symbol->value;
+    if (resolved.defined) {
+        resolved.value = symbol->value;
+        resolved.symbol = symbol;
+    }
     return resolved;
 }
 
@@ -385,8 +387,9 @@ ItemFields Statements::instruction(const FormRow& form, const Mnemonic& mnemonic
     if (!all_defined) {
         return wrong_form(mnemonic, undefined_message(action.undefined, operands, resolved));
     }
-    for (size_t i = 0; i < operands.size(); i++) {
-        if (resolved[i].is_name) program_.symbols.add_reference(operands[i].text, position_.line);
+    for (const Resolved& operand : resolved) {
+        if (operand.symbol != nullptr)
+            program_.symbols.add_reference(*operand.symbol, position_.line);
     }
     if (action.format == FMT_IM && operands[0].token == NUM &&
         resolved[0].value > kBranchNumberMax) {

@@ -77,13 +77,6 @@ size_t SymbolTable::find_slot(const std::string& name, uint64_t hash) const {
     }
 }
 
-// The number of the symbol called name, or the number of symbols when there is none.
-size_t SymbolTable::find_index(const std::string& name) const {
-    if (symbols_.empty()) return 0;
-    const uint64_t held = slots_[find_slot(name, hash_name(name))];
-    return held == 0 ? symbols_.size() : (held & kIndexBits) - 1;
-}
-
 // Makes the index four times larger, before one more symbol would fill more than three
 // quarters of it: fewer rounds of growth fill less fresh memory. The tag in each slot is the
 // upper half of the hash, which also gave its slot, so no name is hashed again.
@@ -112,9 +105,8 @@ bool SymbolTable::define(const std::string& name, SymbolKind kind, int value, in
     return true;
 }
 
-void SymbolTable::add_reference(const std::string& name, int line) {
-    const size_t index = find_index(name);
-    if (index != symbols_.size()) references_.emplace_back(static_cast<uint32_t>(index), line);
+void SymbolTable::add_reference(const Symbol& symbol, int line) {
+    references_.emplace_back(static_cast<uint32_t>(&symbol - symbols_.data()), line);
 }
 
 // A counting sort by symbol number, which keeps each symbol's references in their order.
@@ -130,8 +122,9 @@ References SymbolTable::references() const {
 }
 
 const Symbol* SymbolTable::find(const std::string& name) const {
-    const size_t index = find_index(name);
-    return index == symbols_.size() ? nullptr : &symbol(static_cast<uint32_t>(index));
+    if (symbols_.empty()) return nullptr;
+    const uint64_t held = slots_[find_slot(name, hash_name(name))];
+    return held == 0 ? nullptr : &symbol(static_cast<uint32_t>((held & kIndexBits) - 1));
 }
 
 // Built with shifts rather than through a byte buffer, whose reloading stalls.

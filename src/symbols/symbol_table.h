@@ -31,8 +31,8 @@ class SymbolTable {
     /// Adds the definition of a new name and returns true; returns false and changes nothing
     /// when the name exists.
     bool define(const std::string& name, SymbolKind kind, int value, int line);
-    /// Appends line to the references of name; nothing when name is absent.
-    void add_reference(const std::string& name, int line);
+    /// Appends line to the references of symbol, which must come from this table.
+    void add_reference(const Symbol& symbol, int line);
     /// The symbol called name, or null.
     const Symbol* find(const std::string& name) const;
 
@@ -50,7 +50,6 @@ class SymbolTable {
 
   private:
     size_t find_slot(const std::string& name, uint64_t hash) const;
-    size_t find_index(const std::string& name) const;
     void make_room_for_one_more();
 
     // Symbols in the order defined. Each slot of the open-addressing index holds the upper half
