@@ -67,8 +67,7 @@ TEST(ReaderTest, CutsLinesAsFgetsDoesAcrossBlocks) {
     for (int pass = 1; pass <= 2; pass++) {
         std::vector<std::string> seen;
         while (reader.next_line()) seen.emplace_back(reader.text());
-        ASSERT_EQ(seen.size(), expected.size());
-        for (size_t i = 0; i < seen.size(); ++i) ASSERT_EQ(seen[i], expected[i]) << "line " << i;
+        ASSERT_EQ(seen, expected);
         EXPECT_EQ(reader.text(), expected.back());  // the end keeps the last line
         reader.rewind();
     }
