@@ -1,7 +1,7 @@
 // Text of one output file, formatted in memory and handed to its stream in large pieces: the
 // listing and the symbol report write millions of short lines.
-#ifndef TEVLIN_DRIVER_BASE_TEXT_OUTPUT_H_
-#define TEVLIN_DRIVER_BASE_TEXT_OUTPUT_H_
+#ifndef TEVLIN_BASE_TEXT_OUTPUT_H_
+#define TEVLIN_BASE_TEXT_OUTPUT_H_
 
 #include <fmt/compile.h>
 #include <fmt/format.h>
@@ -52,4 +52,4 @@ class TextOutput {
     fmt::memory_buffer buffer_;
 };
 
-#endif  // TEVLIN_DRIVER_BASE_TEXT_OUTPUT_H_
+#endif  // TEVLIN_BASE_TEXT_OUTPUT_H_
