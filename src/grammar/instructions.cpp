@@ -96,6 +96,5 @@ ItemFields Statements::wrong_form(const Mnemonic& mnemonic, const std::string& r
     error(std::string(mnemonic.text) + " " + reason);
     ItemFields fields;
     fields.kind = LINE_ERROR;
-    fields.address = position_.code_address;
     return fields;
 }
