@@ -388,8 +388,9 @@ ItemFields Statements::instruction(const FormRow& form, const Mnemonic& mnemonic
         return wrong_form(mnemonic, undefined_message(action.undefined, operands, resolved));
     }
     for (const Resolved& operand : resolved) {
-        if (operand.symbol != nullptr)
+        if (operand.symbol != nullptr) {
             program_.symbols.add_reference(*operand.symbol, position_.line);
+        }
     }
     if (action.format == FMT_IM && operands[0].token == NUM &&
         resolved[0].value > kBranchNumberMax) {
