@@ -40,7 +40,7 @@ ItemFields Statements::segment(DirectiveCode code, const Operands& /*operands*/)
 
 ItemFields Statements::segment_with_argument(DirectiveCode /*code*/, const Operands& /*operands*/) {
     if (position_.second_pass) error("CSEG directive must not have arguments!");
-    return directive_item(LINE_ERROR, position_.code_address);
+    return directive_item(LINE_ERROR, -1);
 }
 
 ItemFields Statements::org(DirectiveCode /*code*/, const Operands& operands) {
