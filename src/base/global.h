@@ -9,7 +9,6 @@ constexpr int kProgWords = 1024;   // words of program memory
 constexpr int kMaxCodeAddr = kProgWords - 1;
 constexpr int kDataBytes = 256;    // bytes of data memory
 constexpr int kMaxDataAddr = kDataBytes - 1;
-constexpr int kLineMax = 255;      // characters of one source line read at a time
 constexpr int kLabelMax = 32;      // longest label without a message
 constexpr int kRegMax = 31;        // highest register number
 constexpr int kByteMax = 255;      // highest 8-bit value
@@ -58,24 +57,21 @@ enum class Family : int {
     kDb,
 };
 
-// Kinds of source item; 1 to 5 are the instruction kinds.
+// Kinds of source item. An instruction that passed its checks is LINE_INSTRUCTION whatever its
+// format; one that failed them is LINE_ERROR.
 enum LineType : int {
-    LINE_BLANK = 0,
-    LINE_INSTR_RR = 1,
-    LINE_INSTR_RI = 2,
-    LINE_INSTR_IM = 3,
-    LINE_INSTR_R1 = 4,
-    LINE_INSTR_NA = 5,
-    LINE_LABEL = 6,
-    LINE_SEGMENT = 7,
-    LINE_EQU = 8,
-    LINE_ORG = 10,
-    LINE_BYTE = 11,
-    LINE_DEF = 12,
-    LINE_DB = 13,
-    LINE_STARTUP = 14,
-    LINE_SEPARATOR = 15,
-    LINE_ERROR = 16,
+    LINE_BLANK,
+    LINE_INSTRUCTION,
+    LINE_LABEL,
+    LINE_SEGMENT,
+    LINE_EQU,
+    LINE_ORG,
+    LINE_BYTE,
+    LINE_DEF,
+    LINE_DB,
+    LINE_STARTUP,
+    LINE_SEPARATOR,
+    LINE_ERROR,
 };
 
 // Kinds of symbol; only SYM_DEF names a register.
@@ -85,6 +81,13 @@ enum SymbolKind : int {
     SYM_BYTE = 5,
     SYM_DEF = 6,
     SYM_DB = 7,
+};
+
+// Where a message points in its source line: byte columns of the line as read, counted from 0
+// (a tab is one column), past the end for a line end.
+struct Span {
+    int32_t column = 0;
+    int32_t length = 0;
 };
 
 #endif  // TEVLIN_BASE_GLOBAL_H_

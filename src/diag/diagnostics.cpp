@@ -3,6 +3,9 @@
 
 #include <algorithm>
 #include <cstdarg>
+#include <cstring>
+#include <iterator>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -29,7 +32,78 @@ std::string log_entry(const std::string& heading, std::string_view line_text) {
     return entry;
 }
 
+// Of a long line, only this many bytes around the marked column are shown under a message.
+constexpr size_t kShownBytes = 160;
+
+bool is_utf8_continuation(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
+
+// Shows the line numbered line_number that reads text as GCC does: behind a gutter with its
+// number, and under it a line that marks span, '^' under its first byte and '~' under the rest.
+// Tabs are repeated in the mark's line and the bytes that go on a UTF-8 character are left
+// out, so that the mark stands under its token in a terminal.
+void show_source(std::string& out, int line_number, std::string_view text, Span span) {
+    const size_t column = std::min(static_cast<size_t>(span.column), text.size());
+    size_t from = 0;
+    std::string_view shown = text;
+    if (text.size() > kShownBytes) {
+        from = std::min(column - std::min(column, kShownBytes / 4), text.size() - kShownBytes);
+        while (from > 0 && is_utf8_continuation(text[from])) from--;
+        shown = text.substr(from, kShownBytes);
+    }
+    const char* const cut_front = from > 0 ? "..." : "";
+    const std::string gutter = Format_message("%5d | ", line_number);
+    out.append(gutter).append(cut_front).append(shown);
+    out.append(from + shown.size() < text.size() ? "...\n" : "\n");
+    out.append(gutter.size() - 2, ' ').append("| ").append(std::strlen(cut_front), ' ');
+    for (size_t i = from; i < column; i++) {
+        if (text[i] == '\t') {
+            out += '\t';
+        } else if (!is_utf8_continuation(text[i])) {
+            out += ' ';
+        }
+    }
+    out += '^';
+    const size_t end = std::min(column + static_cast<size_t>(span.length), from + shown.size());
+    for (size_t i = column + 1; i < end; i++) {
+        if (!is_utf8_continuation(text[i])) out += '~';
+    }
+    out += '\n';
+}
+
+// The words of a message that belongs to no line, without the blank lines around them.
+std::string_view words_of(std::string_view text) {
+    const size_t first = std::min(text.find_first_not_of(" \n"), text.size());
+    const size_t last = text.find_last_not_of(" \n");
+    return text.substr(first, last + 1 - first);
+}
+
+// clang-format off
+constexpr const char* kMessageCodes[] = {
+    "syntax-error",
+    "duplicate-name",
+    "long-label",
+    "undefined-name",
+    "wrong-operands",
+    "branch-target-range",
+    "wrong-segment",
+    "code-range",
+    "data-range",
+    "register-range",
+    "value-truncated",
+    "equ-range",
+    "segment-argument",
+    "empty-block",
+    "data-full",
+    "overlapping-code",
+    "start-up-room",
+};
+// clang-format on
+static_assert(std::size(kMessageCodes) == static_cast<size_t>(MessageKind::kStartUpRoom) + 1,
+              "a name for every kind of message");
+
 }  // namespace
+
+const char* Message_code(MessageKind kind) { return kMessageCodes[static_cast<size_t>(kind)]; }
 
 std::string Format_message(const char* fmt, ...) {
     va_list args;
@@ -39,13 +113,23 @@ std::string Format_message(const char* fmt, ...) {
     return text;
 }
 
-void Console::line_message(int line_number, std::string_view text, std::string_view message) {
+void Console::line_message(int line_number, std::string_view line_text, std::string_view text,
+                           std::string_view message, const Detail& detail) {
     if (source_ == nullptr) {
         write_text(stream_, text);
         return;
     }
-    std::string gnu = Format_message("%s:%d: error: ", source_, line_number);
-    write_text(stream_, gnu.append(message).append("\n"));
+    std::string gnu =
+        Format_message("%s:%d:%d: error: ", source_, line_number, detail.span.column + 1);
+    gnu.append(message).append("\n");
+    show_source(gnu, line_number, line_text, detail.span);
+    for (const Note& note : detail.notes) {
+        gnu += Format_message("%s:%d:%d: note: ", source_, note.line, note.span.column + 1);
+        gnu.append(note.text).append("\n");
+        const bool elsewhere = note.line != line_number || note.span.column != detail.span.column;
+        if (!note.source.empty() && elsewhere) show_source(gnu, note.line, note.source, note.span);
+    }
+    write_text(stream_, gnu);
 }
 
 void Console::message(std::string_view text) {
@@ -53,43 +137,70 @@ void Console::message(std::string_view text) {
         write_text(stream_, text);
         return;
     }
-    const size_t first = std::min(text.find_first_not_of(" \n"), text.size());
-    const size_t last = text.find_last_not_of(" \n");
-    const std::string_view words = text.substr(first, last + 1 - first);
-    write_text(stream_, std::string(source_).append(": error: ").append(words).append("\n"));
+    write_text(stream_,
+               std::string(source_).append(": error: ").append(words_of(text)).append("\n"));
 }
 
-void Diagnostics::error(int line_number, std::string_view line_text, std::string_view message) {
+void Diagnostics::error(MessageKind kind, int line_number, std::string_view line_text,
+                        std::string_view message, Detail detail) {
     const int number = error_count_ + 1;
     std::string text = Format_message("**ERROR #%2d:  line# (%04d) => ", number, line_number);
     text.append(message).append(" ");
     const std::string heading =
         Format_message("ERROR #%2d:  line# (%04d): ", number, line_number).append(message);
-    console_.line_message(line_number, text + "\n", message);
-    write_text(log_, log_entry(heading, line_text));
+    if (console_ != nullptr)
+        console_->line_message(line_number, line_text, text + "\n", message, detail);
+    log(log_entry(heading, line_text));
     add_to_line(text);
+    collect(kind, line_number, message, detail);
     error_count_++;
 }
 
-void Diagnostics::syntax_error(int line_number, std::string_view line_text, bool reported) {
+void Diagnostics::syntax_error(int line_number, std::string_view line_text, bool reported,
+                               Detail detail) {
     constexpr std::string_view kSyntaxError = "syntax error";
     if (reported) {
         const std::string text = Format_message("**ERROR:  line# (%04d) => ", line_number);
-        console_.line_message(line_number, text + std::string(kSyntaxError) + " \n", kSyntaxError);
+        if (console_ != nullptr) {
+            console_->line_message(line_number, line_text, text + std::string(kSyntaxError) + " \n",
+                                   kSyntaxError, detail);
+        }
         const std::string heading = Format_message("ERROR:  line# (%04d): ", line_number);
-        write_text(log_, log_entry(heading + std::string(kSyntaxError), line_text));
+        log(log_entry(heading + std::string(kSyntaxError), line_text));
+        collect(MessageKind::kSyntaxError, line_number, kSyntaxError, detail);
     }
     add_to_line(kSyntaxError);
     syntax_error_count_++;
 }
 
-void Diagnostics::run_error(std::string_view message) {
-    write_text(log_, message);
-    console_.message(message);
+void Diagnostics::run_error(MessageKind kind, std::string_view message, int concerns_line) {
+    log(message);
+    if (console_ != nullptr) console_->message(message);
+    if (collected_ != nullptr) {
+        Message& collected = collected_->emplace_back();
+        collected.kind = kind;
+        collected.text = words_of(message);
+        collected.concerns_line = concerns_line;
+    }
     error_count_++;
 }
 
 void Diagnostics::add_to_line(std::string_view message) {
     if (!line_messages_.empty()) line_messages_.append("\n").append(12, ' ');
     line_messages_.append(message);
+}
+
+void Diagnostics::log(std::string_view entry) {
+    if (log_ != nullptr) write_text(log_, entry);
+}
+
+void Diagnostics::collect(MessageKind kind, int line_number, std::string_view message,
+                          Detail& detail) {
+    if (collected_ == nullptr) return;
+    Message& collected = collected_->emplace_back();
+    collected.kind = kind;
+    collected.line = line_number;
+    collected.span = detail.span;
+    collected.text = message;
+    collected.notes = std::move(detail.notes);
 }

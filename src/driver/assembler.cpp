@@ -20,6 +20,14 @@ namespace {
 constexpr const char* kSourceExtension = "asm";
 constexpr std::string_view kGnuErrorFormat = "--error-format=gnu";
 
+// Whether the open source gives its bytes: a folder, for one, opens on some systems but cannot
+// be read.
+bool readable(std::FILE* source) {
+    const bool read = std::fgetc(source) != EOF || std::ferror(source) == 0;
+    std::rewind(source);
+    return read;
+}
+
 // Whether name is longer than extension and ends in it (case-sensitive).
 bool has_extension(const std::string& name, const char* extension) {
     const size_t length = std::strlen(extension);
@@ -42,7 +50,7 @@ struct Files {
     /// console and returns its exit code, leaving the files already created in place.
     ExitCode open(const std::string& source_name, Console& console) {
         source = std::fopen(source_name.c_str(), "rb");
-        if (source == nullptr) {
+        if (source == nullptr || !readable(source)) {
             console.message("Unable to open " + source_name + "\n");
             return EXIT_NO_SOURCE;
         }
@@ -85,8 +93,9 @@ void insert_start_up_code(Program& program, Diagnostics& messages) {
     const int a = first.address;
     const bool starts_too_low = n != 0 && a < 2 * n;
     if (starts_too_low) {
-        messages.run_error(
-            Format_message("\n .CSEG must start at address %d or greater \n", 2 * n));
+        messages.run_error(MessageKind::kStartUpRoom,
+                           Format_message("\n .CSEG must start at address %d or greater \n", 2 * n),
+                           first.line);
     }
     if (n == 0 && a == 0) return;
     Insert_start_up_code(program.items, program.data, first.position, a);
@@ -100,9 +109,11 @@ void insert_start_up_code(Program& program, Diagnostics& messages) {
         return;
     }
     for (const Item* item = program.items.head(); item != nullptr; item = item->next) {
-        if (Is_instruction_line(item->kind) && item->address < start_up_words) {
+        if (item->kind == LINE_INSTRUCTION && item->address < start_up_words) {
             messages.run_error(
-                Format_message("\n Overlapping code at address 0x%03X \n", item->address));
+                MessageKind::kOverlappingCode,
+                Format_message("\n Overlapping code at address 0x%03X \n", item->address),
+                item->line);
         }
     }
 }
@@ -147,7 +158,7 @@ int Run_tevlin(int argc, const char* const* argv, std::FILE* console_stream) {
     const ExitCode opened = files.open(source_name, console);
     if (opened != EXIT_OK) return opened;
 
-    Diagnostics messages(console, files.outputs[kErrorFile]);
+    Diagnostics messages(&console, files.outputs[kErrorFile]);
     Program program;
     Scanner scanner(files.source);
     Assemble(scanner, messages, program);

@@ -39,7 +39,10 @@ ItemFields Statements::segment(DirectiveCode code, const Operands& /*operands*/)
 }
 
 ItemFields Statements::segment_with_argument(DirectiveCode /*code*/, const Operands& /*operands*/) {
-    if (position_.second_pass) error("CSEG directive must not have arguments!");
+    if (position_.second_pass) {
+        error(MessageKind::kSegmentArgument, "CSEG directive must not have arguments!",
+              keyword_start_);
+    }
     return directive_item(LINE_ERROR, -1);
 }
 
@@ -47,14 +50,16 @@ ItemFields Statements::org(DirectiveCode /*code*/, const Operands& operands) {
     const int address = operands[0].number;
     if (position_.segment == SEG_DATA) {
         if (address < 0 || address > kMaxDataAddr) {
-            error(Format_message("Data segment range: [0,%d]", kMaxDataAddr));
+            error(MessageKind::kDataRange,
+                  Format_message("Data segment range: [0,%d]", kMaxDataAddr), operands[0].start);
             position_.data_address = 0;
         } else {
             position_.data_address = address;
         }
     } else {
         if (address < 0 || address > kMaxCodeAddr) {
-            error(Format_message("Code segment range: [0,%d]", kMaxCodeAddr));
+            error(MessageKind::kCodeRange,
+                  Format_message("Code segment range: [0,%d]", kMaxCodeAddr), operands[0].start);
             position_.code_address = 0;
         } else {
             position_.code_address = address;
@@ -66,9 +71,10 @@ ItemFields Statements::org(DirectiveCode /*code*/, const Operands& operands) {
 ItemFields Statements::equ(DirectiveCode /*code*/, const Operands& operands) {
     const int value = operands[1].number;
     if (!position_.second_pass) {
-        define(operands[0].text, SYM_EQU, value);
+        define(operands[0].text, SYM_EQU, value, operands[0].start);
     } else if (value < 0 || value > kEquMax) {
-        error(Format_message(".EQU value must be in range: [0,%d]", kEquMax));
+        error(MessageKind::kEquRange,
+              Format_message(".EQU value must be in range: [0,%d]", kEquMax), operands[1].start);
     }
     return directive_item(LINE_EQU, value);
 }
@@ -76,9 +82,10 @@ ItemFields Statements::equ(DirectiveCode /*code*/, const Operands& operands) {
 ItemFields Statements::def(DirectiveCode /*code*/, const Operands& operands) {
     const int reg = operands[1].number;
     if (!position_.second_pass) {
-        define(operands[0].text, SYM_DEF, reg);
+        define(operands[0].text, SYM_DEF, reg, operands[0].start);
     } else if (reg < 0 || reg > kRegMax) {
-        error(Format_message("Register must be in range [%d,%d]", 0, kRegMax));
+        error(MessageKind::kRegisterRange,
+              Format_message("Register must be in range [%d,%d]", 0, kRegMax), operands[1].start);
     }
     return directive_item(LINE_DEF, reg);
 }
@@ -89,13 +96,21 @@ ItemFields Statements::byte(DirectiveCode /*code*/, const Operands& operands) {
         if (block_fits(count)) {
             advance_data_address(count);
         } else {
-            error(Format_message(".BYTE directive attempt to exceed data segment size of: %d",
-                                 kDataBytes));
+            error(MessageKind::kDataFull,
+                  Format_message(".BYTE directive attempt to exceed data segment size of: %d",
+                                 kDataBytes),
+                  keyword_start_);
         }
         return {};
     }
-    if (position_.segment != SEG_DATA) error(".BYTE directive only valid in data segment");
-    if (count == 0) error(".BYTE directive must specify non-zero value)");
+    if (position_.segment != SEG_DATA) {
+        error(MessageKind::kWrongSegment, ".BYTE directive only valid in data segment",
+              keyword_start_);
+    }
+    if (count == 0) {
+        error(MessageKind::kEmptyBlock, ".BYTE directive must specify non-zero value)",
+              keyword_start_);
+    }
     const ItemFields fields =
         directive_item(LINE_BYTE, position_.data_address, static_cast<unsigned int>(count));
     if (block_fits(count)) {
@@ -112,10 +127,13 @@ ItemFields Statements::db(DirectiveCode /*code*/, const Operands& /*operands*/) 
         return {};
     }
     if (position_.segment != SEG_DATA) {
-        error(".DB directive only valid in data segment");
+        error(MessageKind::kWrongSegment, ".DB directive only valid in data segment",
+              keyword_start_);
     } else if (!block_fits(count)) {
         error(
-            Format_message(".DB directive attempt to exceed data segment size of: %d", kDataBytes));
+            MessageKind::kDataFull,
+            Format_message(".DB directive attempt to exceed data segment size of: %d", kDataBytes),
+            keyword_start_);
     }
     const ItemFields fields = directive_item(LINE_DB, position_.data_address, db_count_);
     if (block_fits(count)) {

@@ -28,20 +28,24 @@ struct FormAction {
     Undefined undefined;
     const char* message;  // the reason a wrong form gives
     DirectiveAction directive;
-    bool list;  // the first operand may repeat, separated by commas
+    bool list;      // the first operand may repeat, separated by commas
+    bool accepted;  // a form that the language has, not one that is reported as wrong
 };
 
 constexpr FormAction handler(InstFormat format, Undefined undefined = Undefined::kLastWins) {
-    return {Call::kEncode, format, undefined, nullptr, nullptr, false};
+    return {Call::kEncode, format, undefined, nullptr, nullptr, false, true};
 }
 constexpr FormAction wrong(const char* message) {
-    return {Call::kWrong, FMT_NA, Undefined::kLastWins, message, nullptr, false};
+    return {Call::kWrong, FMT_NA, Undefined::kLastWins, message, nullptr, false, false};
 }
 constexpr FormAction directive(DirectiveAction action) {
-    return {Call::kDirective, FMT_NA, Undefined::kLastWins, nullptr, action, false};
+    return {Call::kDirective, FMT_NA, Undefined::kLastWins, nullptr, action, false, true};
+}
+constexpr FormAction wrong_directive(DirectiveAction action) {
+    return {Call::kDirective, FMT_NA, Undefined::kLastWins, nullptr, action, false, false};
 }
 constexpr FormAction value_list(DirectiveAction action) {
-    return {Call::kDirective, FMT_NA, Undefined::kLastWins, nullptr, action, true};
+    return {Call::kDirective, FMT_NA, Undefined::kLastWins, nullptr, action, true, true};
 }
 
 }  // namespace
@@ -133,7 +137,7 @@ constexpr FormRow kForms[] = {
     {F::kNoOperand,   {INDREG, EOL},                    wrong("instruction has no operands!")},
 
     {F::kSegment,     {EOL},                            directive(&S::segment)},
-    {F::kSegment,     {NUM, EOL},                       directive(&S::segment_with_argument)},
+    {F::kSegment,     {NUM, EOL},                       wrong_directive(&S::segment_with_argument)},
     {F::kOrg,         {NUM, EOL},                       directive(&S::org)},
     {F::kByte,        {NUM, EOL},                       directive(&S::byte)},
     {F::kDb,          {NUM, EOL},                       value_list(&S::db)},
@@ -292,26 +296,110 @@ Resolved resolve(const Operand& operand, const SymbolTable& symbols) {
     return resolved;
 }
 
-std::string undefined_message(Undefined undefined, const Operands& operands,
-                              const std::vector<Resolved>& resolved) {
-    if (undefined == Undefined::kBothNames) {
-        return Format_message("problems with label \"%s\" and \"%s\" !", operands[0].text.c_str(),
-                              operands[1].text.c_str());
-    }
+// The message of a correct form that names an undefined name, and the operand it points at.
+struct Undefined_name {
+    std::string message;
+    size_t operand = 0;
+};
+
+Undefined_name undefined_message(Undefined undefined, const Operands& operands,
+                                 const std::vector<Resolved>& resolved) {
     size_t named = 0;
     for (size_t i = 0; i < resolved.size(); i++) {
         if (resolved[i].defined) continue;
         named = i;
-        if (undefined == Undefined::kFirstWins) break;
+        if (undefined == Undefined::kFirstWins || undefined == Undefined::kBothNames) break;
+    }
+    if (undefined == Undefined::kBothNames) {
+        return {Format_message("problems with label \"%s\" and \"%s\" !", operands[0].text.c_str(),
+                               operands[1].text.c_str()),
+                named};
     }
     const char* name = operands[named].text.c_str();
     if (undefined == Undefined::kMustBeDef) {
-        return Format_message("label \"%s\" must be .DEF type!", name);
+        return {Format_message("label \"%s\" must be .DEF type!", name), named};
     }
-    return Format_message("label \"%s\" has not been defined!", name);
+    return {Format_message("label \"%s\" has not been defined!", name), named};
+}
+
+// What a number operand stands for in an instruction of family.
+const char* value_word(Family family) {
+    switch (family) {
+        case Family::kMemory:
+            return "address";
+        case Family::kBranch:
+            return "label";
+        case Family::kInOut:
+            return "port";
+        default:
+            return "value";
+    }
+}
+
+// How a form writes the operand token: the names the README's tables use.
+std::string operand_word(int token, Family family, int registers_before) {
+    const bool instruction = Is_instruction_family(family);
+    switch (token) {
+        case ',':
+            return ",";
+        case '=':
+            return " =";
+        case REG:
+        case REGNAME:
+            if (!instruction) return token == REG ? " rN" : " R_name";
+            return registers_before == 0 ? " rX" : " rY";
+        case INDREG:
+        case INDREGNAME:
+            return " (rY)";
+        case SYMBOL:
+            return instruction ? std::string(" ") + value_word(family) : " name";
+        default:
+            return instruction ? std::string(" ") + value_word(family) : " n";
+    }
 }
 
 }  // namespace
+
+std::string Written_forms(const Keyword& keyword) {
+    std::string spelling;
+    if (keyword.mnemonic != nullptr) spelling = keyword.mnemonic->text;
+    for (const Directive& directive : kDirectives) {
+        if (keyword.mnemonic == nullptr && directive.code == keyword.directive) {
+            spelling = directive.text;
+        }
+    }
+    // An instruction's forms come one a format, in the formats' order, each as its first row.
+    std::vector<const FormRow*> shown;
+    const FamilyRows& rows = kFamilyRows[static_cast<size_t>(keyword.family)];
+    for (int format = 0; format < kFormatCount; format++) {
+        for (size_t i = rows.first; i < rows.last; i++) {
+            const FormAction& action = kForms[i].action;
+            if (action.call == Call::kEncode && action.format == format) {
+                shown.push_back(&kForms[i]);
+                break;
+            }
+        }
+    }
+    for (size_t i = rows.first; i < rows.last; i++) {
+        if (kForms[i].action.call == Call::kDirective && kForms[i].action.accepted) {
+            shown.push_back(&kForms[i]);
+        }
+    }
+    std::string forms;
+    for (const FormRow* row : shown) {
+        std::string form = spelling;
+        int registers = 0;
+        for (const int token : row->tokens) {
+            if (token == EOL) break;
+            form += operand_word(token, keyword.family, registers);
+            registers += token == REG || token == REGNAME ? 1 : 0;
+        }
+        if (row->action.list)
+            form += "," + operand_word(row->tokens[0], keyword.family, 0) + ", ...";
+        forms += (forms.empty() ? "`" : " or `") + form + "`";
+    }
+    return forms;
+}
 
 void FormMatcher::start(Family family) {
     family_ = family;
@@ -334,7 +422,23 @@ bool FormMatcher::continues_list(const FormRow& row, int token) const {
            row.tokens[0] == shifted_[0] && token == ',';
 }
 
-FormMatcher::Result FormMatcher::shift(int token, const TokenValue& value) {
+void FormMatcher::add_expected(TokenSet& expected) const {
+    if (after_list_comma_) {
+        expected.set(static_cast<size_t>(shifted_[0]));
+        return;
+    }
+    const FamilyRows& rows = kFamilyRows[static_cast<size_t>(family_)];
+    for (size_t i = rows.first; i < rows.last; i++) {
+        const FormRow& row = kForms[i];
+        if (count_ < kMaxFormTokens) {
+            const int next = row.tokens[static_cast<size_t>(count_)];
+            if (extends(row, next)) expected.set(static_cast<size_t>(next));
+        }
+        if (continues_list(row, ',')) expected.set(',');
+    }
+}
+
+FormMatcher::Result FormMatcher::shift(int token, const TokenValue& value, size_t start) {
     if (after_list_comma_) {
         // Only another value of the list may follow its comma.
         after_list_comma_ = false;
@@ -362,7 +466,7 @@ FormMatcher::Result FormMatcher::shift(int token, const TokenValue& value) {
         return Result::kComplete;
     }
     if (token != ',' && token != '=') {
-        operands_.push_back(token, value);
+        operands_.push_back(token, value, start);
     }
     return Result::kShifted;
 }
@@ -377,7 +481,9 @@ ItemFields Statements::directive(const FormRow& form, DirectiveCode code,
 ItemFields Statements::instruction(const FormRow& form, const Mnemonic& mnemonic,
                                    const Operands& operands) {
     const FormAction& action = form.action;
-    if (action.call == Call::kWrong) return wrong_form(mnemonic, action.message);
+    if (action.call == Call::kWrong) {
+        return wrong_form(MessageKind::kWrongOperands, mnemonic, action.message, keyword_start_);
+    }
     std::vector<Resolved> resolved;
     bool all_defined = true;
     for (const Operand& operand : operands) {
@@ -385,7 +491,9 @@ ItemFields Statements::instruction(const FormRow& form, const Mnemonic& mnemonic
         all_defined = all_defined && resolved.back().defined;
     }
     if (!all_defined) {
-        return wrong_form(mnemonic, undefined_message(action.undefined, operands, resolved));
+        const Undefined_name undefined = undefined_message(action.undefined, operands, resolved);
+        return wrong_form(MessageKind::kUndefinedName, mnemonic, undefined.message,
+                          operands[undefined.operand].start);
     }
     for (const Resolved& operand : resolved) {
         if (operand.symbol != nullptr) {
@@ -394,9 +502,11 @@ ItemFields Statements::instruction(const FormRow& form, const Mnemonic& mnemonic
     }
     if (action.format == FMT_IM && operands[0].token == NUM &&
         resolved[0].value > kBranchNumberMax) {
-        return wrong_form(mnemonic, Format_message("value %d is out of range!", resolved[0].value));
+        return wrong_form(MessageKind::kBranchTargetRange, mnemonic,
+                          Format_message("value %d is out of range!", resolved[0].value),
+                          operands[0].start);
     }
     const int first = resolved.empty() ? 0 : resolved[0].value;
     const int second = resolved.size() < 2 ? 0 : resolved[1].value;
-    return encode(mnemonic, action.format, first, second);
+    return encode(mnemonic, action.format, operands, first, second);
 }

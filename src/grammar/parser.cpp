@@ -2,6 +2,7 @@
 // the rule is complete, before the next token is requested; twice over the source.
 #include <array>
 #include <cstdint>
+#include <utility>
 
 #include "grammar/program.h"
 #include "grammar/statements.h"
@@ -37,7 +38,8 @@ class LineParser {
         keyword_ = nullptr;
     }
 
-    Step shift(int token, const TokenValue& value) {
+    /// Takes the next token, which starts at start in the prepared line.
+    Step shift(int token, const TokenValue& value, size_t start) {
         switch (phase_) {
             case Phase::kStart:
                 if (token == EOL) {
@@ -46,57 +48,85 @@ class LineParser {
                 }
                 if (token == SYMBOL) {
                     label_ = value.text;
+                    label_start_ = start;
                     phase_ = Phase::kName;
                     return Step::kShifted;
                 }
-                return start_statement(token, false);
+                return start_statement(token, start, false);
             case Phase::kName:
                 if (token != ':') return Step::kRejected;
-                statements_.label_read(label_);
+                statements_.label_read(label_, label_start_);
                 phase_ = Phase::kLabelled;
                 return Step::kShifted;
             case Phase::kLabelled:
                 if (token == EOL) {
-                    statements_.label_line_done(label_);
+                    statements_.label_line_done(label_, label_start_);
                     return Step::kLineDone;
                 }
-                return start_statement(token, true);
+                return start_statement(token, start, true);
             case Phase::kOperands:
-                return shift_operand(token, value);
+                return shift_operand(token, value, start);
         }
         return Step::kRejected;
+    }
+
+    /// Adds the tokens that the line could go on with to expected.
+    void add_expected(TokenSet& expected) const {
+        switch (phase_) {
+            case Phase::kStart:
+            case Phase::kLabelled:
+                expected.set(EOL);
+                if (phase_ == Phase::kStart) expected.set(SYMBOL);
+                for (int token = 0; token < kTokenLimit; token++) {
+                    const Keyword* keyword = Find_keyword(token);
+                    if (keyword != nullptr &&
+                        (phase_ == Phase::kStart || Takes_label(keyword->family))) {
+                        expected.set(static_cast<size_t>(token));
+                    }
+                }
+                break;
+            case Phase::kName:
+                expected.set(':');
+                break;
+            case Phase::kOperands:
+                matcher_.add_expected(expected);
+                break;
+        }
     }
 
   private:
     enum class Phase { kStart, kName, kLabelled, kOperands };
 
-    Step start_statement(int token, bool labelled) {
+    Step start_statement(int token, size_t start, bool labelled) {
         keyword_ = Find_keyword(token);
         if (keyword_ == nullptr || (labelled && !Takes_label(keyword_->family))) {
             return Step::kRejected;
         }
         labelled_ = labelled;
+        keyword_start_ = start;
         if (keyword_->family == Family::kDb) statements_.start_db_values();
         matcher_.start(keyword_->family);
         phase_ = Phase::kOperands;
         return Step::kShifted;
     }
 
-    Step shift_operand(int token, const TokenValue& value) {
-        const FormMatcher::Result result = matcher_.shift(token, value);
+    Step shift_operand(int token, const TokenValue& value, size_t start) {
+        const FormMatcher::Result result = matcher_.shift(token, value, start);
         if (result == FormMatcher::Result::kRejected) return Step::kRejected;
         if (keyword_->family == Family::kDb && token == NUM) statements_.add_db_value(value.number);
         if (result == FormMatcher::Result::kShifted) return Step::kShifted;
-        statements_.statement_done(*keyword_, matcher_.row(), matcher_.operands(),
-                                   labelled_ ? &label_ : nullptr);
+        statements_.statement_done(*keyword_, keyword_start_, matcher_.row(), matcher_.operands(),
+                                   labelled_ ? &label_ : nullptr, label_start_);
         return Step::kLineDone;
     }
 
     Statements& statements_;
     Phase phase_ = Phase::kStart;
     std::string label_;
+    size_t label_start_ = 0;
     bool labelled_ = false;
     const Keyword* keyword_ = nullptr;
+    size_t keyword_start_ = 0;
     FormMatcher matcher_;
 };
 
@@ -107,11 +137,15 @@ class LineParser {
 class Parse {
   public:
     Parse(Scanner& scanner, Diagnostics& messages, Program& program)
-        : scanner_(scanner), messages_(messages), statements_(scanner, messages, program) {}
+        : scanner_(scanner),
+          messages_(messages),
+          explainer_(scanner, program.symbols),
+          statements_(scanner, messages, program, explainer_) {}
 
     void run() {
         parse_pass();
         statements_.start_second_pass();
+        explainer_.start_second_pass();
         messages_.clear_line_messages();
         scanner_.restart();
         parse_pass();
@@ -122,31 +156,48 @@ class Parse {
   private:
     void parse_pass() {
         for (int token = scanner_.next(value_); token != TOK_END; token = scanner_.next(value_)) {
-            LineParser::Step step = line_.shift(token, value_);
+            const size_t start = scanner_.token_start();
+            LineParser::Step step = line_.shift(token, value_, start);
             if (step == LineParser::Step::kRejected) {
                 syntax_error();
                 if (token != EOL) continue;
-                step = line_.shift(EOL, value_);  // at the start of a line: an empty line
+                step = line_.shift(EOL, value_, start);  // at the start of a line: an empty line
             }
             if (step == LineParser::Step::kLineDone) {
                 line_.reset();
                 line_seen_ = true;
+                errors_on_line_ = 0;
             }
         }
     }
 
+    // With details wanted, a syntax error points at the token that came, and the first of a
+    // line gets notes; in the first pass that line's names are remembered as never defined.
     void syntax_error() {
-        messages_.syntax_error(statements_.line_number(), scanner_.line(),
-                               statements_.second_pass());
+        const int line = statements_.line_number();
+        const bool second_pass = statements_.second_pass();
+        Detail detail;
+        if (messages_.wants_details()) {
+            Trouble trouble;
+            trouble.focus = scanner_.token_start();
+            line_.add_expected(trouble.expected);
+            trouble.first_on_line = errors_on_line_ == 0;
+            if (second_pass) detail = explainer_.explain(trouble, line);
+            if (!second_pass && trouble.first_on_line) explainer_.remember_failed_line(line);
+        }
+        messages_.syntax_error(line, scanner_.line(), second_pass, std::move(detail));
+        errors_on_line_++;
         line_.reset();
     }
 
     Scanner& scanner_;
     Diagnostics& messages_;
+    Explainer explainer_;
     Statements statements_;
     LineParser line_{statements_};
     TokenValue value_;
     bool line_seen_ = false;
+    int errors_on_line_ = 0;  // syntax errors on the line being read
 };
 
 }  // namespace

@@ -2,15 +2,28 @@
 // lines (definitions and addresses in the first pass, the line's item in the second).
 #include "grammar/statements.h"
 
+#include <utility>
+
 void Statements::start_second_pass() { position_ = Position{true}; }
 
-void Statements::error(const std::string& message) {
-    messages_.error(position_.line, scanner_.line(), message);
+void Statements::error(MessageKind kind, const std::string& message, size_t focus) {
+    Detail detail;
+    if (messages_.wants_details()) {
+        Trouble trouble;
+        trouble.kind = kind;
+        trouble.focus = focus;
+        detail = explainer_.explain(trouble, position_.line);
+    }
+    messages_.error(kind, position_.line, scanner_.line(), message, std::move(detail));
 }
 
-void Statements::define(const std::string& name, SymbolKind kind, int value) {
-    if (!program_.symbols.define(name, kind, value, position_.line)) {
-        error(Format_message("Multiple definitions for label: %s", name.c_str()));
+// A name's column is kept for the editors, which point at its definition.
+void Statements::define(const std::string& name, SymbolKind kind, int value, size_t focus) {
+    const int column =
+        messages_.wants_details() ? explainer_.span_at(focus, position_.line).column : 0;
+    if (!program_.symbols.define(name, kind, value, position_.line, column)) {
+        error(MessageKind::kDuplicateName,
+              Format_message("Multiple definitions for label: %s", name.c_str()), focus);
     }
 }
 
@@ -29,9 +42,10 @@ void Statements::complete_line(const ItemFields& fields, bool labelled, bool ins
     messages_.clear_line_messages();
 }
 
-void Statements::label_read(const std::string& label) {
+void Statements::label_read(const std::string& label, size_t label_start) {
     if (!position_.second_pass && label.size() > static_cast<size_t>(kLabelMax)) {
-        error(Format_message("Labels must be %d char or less", kLabelMax));
+        error(MessageKind::kLongLabel, Format_message("Labels must be %d char or less", kLabelMax),
+              label_start);
     }
 }
 
@@ -45,10 +59,11 @@ void Statements::empty_line_done() {
     complete_line(fields, false, false);
 }
 
-void Statements::label_line_done(const std::string& label) {
+void Statements::label_line_done(const std::string& label, size_t label_start) {
     if (!position_.second_pass) {
         define(label, SYM_LABEL,
-               position_.segment == SEG_DATA ? position_.data_address : position_.code_address);
+               position_.segment == SEG_DATA ? position_.data_address : position_.code_address,
+               label_start);
         position_.line++;
         return;
     }
@@ -58,11 +73,13 @@ void Statements::label_line_done(const std::string& label) {
     complete_line(fields, true, false);
 }
 
-void Statements::statement_done(const Keyword& keyword, const FormRow& form,
-                                const Operands& operands, const std::string* label) {
+void Statements::statement_done(const Keyword& keyword, size_t keyword_start, const FormRow& form,
+                                const Operands& operands, const std::string* label,
+                                size_t label_start) {
+    keyword_start_ = keyword_start;
     if (keyword.mnemonic != nullptr) {
         if (!position_.second_pass) {
-            if (label != nullptr) define(*label, SYM_LABEL, position_.code_address);
+            if (label != nullptr) define(*label, SYM_LABEL, position_.code_address, label_start);
             position_.code_address++;
             position_.line++;
             return;
@@ -74,7 +91,8 @@ void Statements::statement_done(const Keyword& keyword, const FormRow& form,
     const ItemFields fields = directive(form, keyword.directive, operands);
     if (!position_.second_pass) {
         if (label != nullptr) {
-            define(*label, keyword.family == Family::kDb ? SYM_DB : SYM_BYTE, block_start);
+            define(*label, keyword.family == Family::kDb ? SYM_DB : SYM_BYTE, block_start,
+                   label_start);
         }
         position_.line++;
         return;

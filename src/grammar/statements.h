@@ -4,10 +4,12 @@
 #define TEVLIN_GRAMMAR_STATEMENTS_H_
 
 #include <array>
+#include <bitset>
 #include <cstdint>
 #include <string>
 
 #include "diag/diagnostics.h"
+#include "grammar/explain.h"
 #include "grammar/program.h"
 #include "isa/opcodes.h"
 #include "items/items.h"
@@ -26,11 +28,17 @@ const Keyword* Find_keyword(int token);
 /// True for the statements that may follow a label: instructions, .BYTE and .DB.
 bool Takes_label(Family family);
 
-// An operand token of the line with the value the scanner gave it.
+/// The forms of the statement that keyword begins, as one writes them: "`ADD rX, rY` or
+/// `ADD rX, value`".
+std::string Written_forms(const Keyword& keyword);
+
+// An operand token of the line with the value the scanner gave it and where it starts in the
+// prepared line.
 struct Operand {
     int token = 0;
     int number = 0;
     std::string text;
+    size_t start = 0;
 };
 
 // Longest operand form, EOL included: REG ',' NUM EOL and SYMBOL '=' NUM EOL.
@@ -41,11 +49,12 @@ constexpr int kMaxFormTokens = 4;
 class Operands {
   public:
     /// Appends an operand; a form holds fewer operands than tokens, so there is always room.
-    void push_back(int token, const TokenValue& value) {
+    void push_back(int token, const TokenValue& value, size_t start) {
         Operand& operand = items_.at(size_++);
         operand.token = token;
         operand.number = value.number;
         operand.text.assign(value.text);
+        operand.start = start;
     }
     size_t size() const { return size_; }
     const Operand& operator[](size_t i) const { return items_[i]; }
@@ -70,8 +79,11 @@ class FormMatcher {
     /// Starts matching the operands of a statement of family.
     void start(Family family);
 
-    /// Takes the next token; on kComplete, row() is the form that the line matched.
-    Result shift(int token, const TokenValue& value);
+    /// Takes the next token, which starts at start in the prepared line; on kComplete, row() is
+    /// the form that the line matched.
+    Result shift(int token, const TokenValue& value, size_t start);
+    /// Adds the tokens that would extend a form to expected.
+    void add_expected(TokenSet& expected) const;
     /// The form that EOL completed.
     const FormRow& row() const { return *complete_; }
     /// The value-carrying tokens in line order (punctuation left out; a list keeps its first).
@@ -103,8 +115,9 @@ struct Position {
 // each line its item, with the line's messages.
 class Statements {
   public:
-    Statements(const Scanner& scanner, Diagnostics& messages, Program& program)
-        : scanner_(scanner), messages_(messages), program_(program) {}
+    Statements(const Scanner& scanner, Diagnostics& messages, Program& program,
+               Explainer& explainer)
+        : scanner_(scanner), messages_(messages), program_(program), explainer_(explainer) {}
 
     /// Starts the second pass: addresses, line number and segment as at the start.
     void start_second_pass();
@@ -112,16 +125,17 @@ class Statements {
     /// The number of the line being assembled.
     int line_number() const { return position_.line; }
 
-    /// A label has been read; the first pass checks its length.
-    void label_read(const std::string& label);
+    /// A label that starts at label_start in the prepared line has been read; the first pass
+    /// checks its length.
+    void label_read(const std::string& label, size_t label_start);
     /// Completes a line holding nothing but its end.
     void empty_line_done();
     /// Completes a line holding a label alone.
-    void label_line_done(const std::string& label);
-    /// Runs the statement of a completed form and completes its line; label is null when the
-    /// line has none.
-    void statement_done(const Keyword& keyword, const FormRow& form, const Operands& operands,
-                        const std::string* label);
+    void label_line_done(const std::string& label, size_t label_start);
+    /// Runs the statement of a completed form, whose keyword starts at keyword_start, and
+    /// completes its line; label is null when the line has none.
+    void statement_done(const Keyword& keyword, size_t keyword_start, const FormRow& form,
+                        const Operands& operands, const std::string* label, size_t label_start);
 
     /// Starts the values of a .DB line.
     void start_db_values() { db_count_ = 0; }
@@ -138,8 +152,9 @@ class Statements {
     ItemFields db(DirectiveCode code, const Operands& operands);
 
   private:
-    void error(const std::string& message);
-    void define(const std::string& name, SymbolKind kind, int value);
+    /// Reports message, of kind, about the token that starts at focus in the prepared line.
+    void error(MessageKind kind, const std::string& message, size_t focus);
+    void define(const std::string& name, SymbolKind kind, int value, size_t focus);
     void complete_line(const ItemFields& fields, bool labelled, bool instruction);
 
     // The actions of a completed form (in forms.cpp): a directive's in both passes, an
@@ -148,8 +163,10 @@ class Statements {
     ItemFields instruction(const FormRow& form, const Mnemonic& mnemonic, const Operands& operands);
 
     // The checks and encoding of an instruction (in instructions.cpp).
-    ItemFields encode(const Mnemonic& mnemonic, InstFormat format, int first, int second);
-    ItemFields wrong_form(const Mnemonic& mnemonic, const std::string& reason);
+    ItemFields encode(const Mnemonic& mnemonic, InstFormat format, const Operands& operands,
+                      int first, int second);
+    ItemFields wrong_form(MessageKind kind, const Mnemonic& mnemonic, const std::string& reason,
+                          size_t focus);
     bool check_placement();
 
     // Whether a block of count bytes from the data address stays inside data memory.
@@ -159,7 +176,9 @@ class Statements {
     const Scanner& scanner_;
     Diagnostics& messages_;
     Program& program_;
+    Explainer& explainer_;
     Position position_;
+    size_t keyword_start_ = 0;  // where the keyword of the line being completed starts
     std::array<uint8_t, kDataBytes> db_values_{};
     unsigned int db_count_ = 0;  // values of the .DB line, those beyond db_values_ included
 };

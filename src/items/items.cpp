@@ -123,12 +123,10 @@ void ItemList::release() {
     head_ = tail_ = nullptr;
 }
 
-bool Is_instruction_line(int kind) { return kind >= LINE_INSTR_RR && kind <= LINE_INSTR_NA; }
-
 FirstInstruction Find_first_instruction(const ItemList& items) {
     int position = 0;
     for (const Item* item = items.head(); item != nullptr; item = item->next, position++) {
-        if (Is_instruction_line(item->kind)) return {item->address, position};
+        if (item->kind == LINE_INSTRUCTION) return {item->address, position, item->line};
     }
     return {};
 }
@@ -136,7 +134,7 @@ FirstInstruction Find_first_instruction(const ItemList& items) {
 ProgramImage Program_image(const ItemList& items) {
     ProgramImage image{};
     for (const Item* item = items.head(); item != nullptr; item = item->next) {
-        const bool has_word = Is_instruction_line(item->kind) || item->kind == LINE_STARTUP;
+        const bool has_word = item->kind == LINE_INSTRUCTION || item->kind == LINE_STARTUP;
         if (has_word && item->address >= 0 && item->address < kProgWords) {
             image[static_cast<size_t>(item->address)] = item->word;
         }

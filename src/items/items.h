@@ -88,13 +88,11 @@ class ItemList {
     Item* tail_ = nullptr;
 };
 
-/// True for the five instruction kinds.
-bool Is_instruction_line(int kind);
-
 // The first instruction item of a list.
 struct FirstInstruction {
     int address = 0;   // 0 when there is none
     int position = 0;  // 0-based in the list; 0 when there is none
+    int line = 0;      // its source line; 0 when there is none
 };
 FirstInstruction Find_first_instruction(const ItemList& items);
 

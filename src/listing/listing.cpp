@@ -16,21 +16,17 @@ static_assert(kSeparatorEntry.size() == 1 + 91, "a line end and 91 dashes");
 // A hexadecimal field shows the bits of its number, as for an unsigned value.
 uint32_t bits(int32_t value) { return static_cast<uint32_t>(value); }
 
-// Writes the entry of one item without its error text; unknown kinds write nothing.
+// Writes the entry of one item without its error text.
 void print_entry(const Item& item, TextOutput& out) {
     const int line = item.line;
     const std::string_view text = item.text;
-    switch (item.kind) {
+    switch (static_cast<LineType>(item.kind)) {
         case LINE_BLANK:
         case LINE_SEGMENT:
         case LINE_ERROR:
             out.print(FMT_COMPILE("\n({:04})                            || {}"), line, text);
             break;
-        case LINE_INSTR_RR:
-        case LINE_INSTR_RI:
-        case LINE_INSTR_IM:
-        case LINE_INSTR_R1:
-        case LINE_INSTR_NA:
+        case LINE_INSTRUCTION:
             if (item.labelled == 0) {
                 out.print(FMT_COMPILE("\n({:04})  CS-0x{:03X}  0x{:05X}         || {}"), line,
                           bits(item.address), item.word, text);
@@ -70,8 +66,6 @@ void print_entry(const Item& item, TextOutput& out) {
         case LINE_SEPARATOR:
             out.text(kSeparatorEntry);
             break;
-        default:
-            break;
     }
 }
 
@@ -109,7 +103,7 @@ void Write_debug_file(const ItemList& items, TextOutput& out) {
         if (item->kind == LINE_STARTUP) {
             out.print(FMT_COMPILE("{:>6}  0x{:03X}  0x{:05X}\n"), item->mnemonic,
                       bits(item->address), item->word);
-        } else if (Is_instruction_line(item->kind)) {
+        } else if (item->kind == LINE_INSTRUCTION) {
             instructions.push_back(item);
         }
     }

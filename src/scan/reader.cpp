@@ -7,7 +7,6 @@
 
 namespace {
 
-constexpr size_t kLineRead = kLineMax;  // bytes one line read takes at most
 constexpr size_t kReadAhead = 64 * 1024;
 
 // Copies n bytes from in to out, the letters a to z upper-cased.
@@ -18,73 +17,98 @@ void copy_upper_case(char* out, const char* in, size_t n) {
     }
 }
 
+bool is_blank(char c) { return c == ' ' || c == '\t' || c == '\r'; }
+
 }  // namespace
 
-SourceReader::SourceReader(std::FILE* source) : source_(source), input_(new char[kReadAhead + 1]) {}
+SourceReader::SourceReader(std::FILE* source)
+    : file_(source), input_(kReadAhead + 1), prepared_(1) {}
 
-// Moves the bytes not yet taken to the front of the input and reads more behind them. At the
-// end of the file, or after a read error, nothing more arrives.
+SourceReader::SourceReader(std::string_view text)
+    : memory_(text), input_(kReadAhead + 1), prepared_(1) {}
+
+// Moves the bytes not yet taken to the front of the input, making it twice as large when they
+// fill it, and reads more behind them. At the end of the source, or after a read error, nothing
+// more arrives. A NUL always follows the last byte read.
 void SourceReader::refill() {
     const size_t kept = input_end_ - input_pos_;
-    std::memmove(input_.get(), input_.get() + input_pos_, kept);
+    std::memmove(input_.data(), input_.data() + input_pos_, kept);
     input_pos_ = 0;
-    input_end_ = kept + std::fread(input_.get() + kept, 1, kReadAhead - kept, source_);
+    if (kept + 1 == input_.size()) input_.resize(2 * input_.size() - 1);
+    const size_t room = input_.size() - 1 - kept;
+    size_t read = 0;
+    if (file_ != nullptr) {
+        read = std::fread(input_.data() + kept, 1, room, file_);
+    } else {
+        read = std::min(room, memory_.size() - memory_pos_);
+        std::memcpy(input_.data() + kept, memory_.data() + memory_pos_, read);
+        memory_pos_ += read;
+    }
+    input_ended_ = read == 0;
+    input_end_ = kept + read;
+    input_[input_end_] = '\0';
 }
 
 // Writes the code part of line (up to its first ';', newline or NUL) into prepared_: tabs
-// expanded, letters outside double quotes upper-cased, then a newline. Returns the length of
-// the code part. The caller puts a NUL where the line must end at the latest.
+// expanded, letters outside double quotes upper-cased, then a newline and a NUL. Returns the
+// length of the code part.
 size_t SourceReader::prepare_code(const char* line) {
-    char* out = prepared_;
+    size_t out = 0;
     bool inquote = false;
     const char* p = line;
+    code_has_tabs_ = false;
     for (;;) {
         const size_t run = std::strcspn(p, "\t\";\n");
+        // Room for the run, a tab's spaces or a quote, and the newline and NUL at the end.
+        const size_t needed = out + run + kTabWidth + 2;
+        if (needed > prepared_.size()) prepared_.resize(std::max(needed, 2 * prepared_.size()));
+        char* const at = prepared_.data() + out;
         if (inquote) {
-            std::memcpy(out, p, run);
+            std::memcpy(at, p, run);
         } else {
-            copy_upper_case(out, p, run);
+            copy_upper_case(at, p, run);
         }
         out += run;
         p += run;
         if (*p == '\t') {
-            const size_t spaces = kTabWidth - static_cast<size_t>(out - prepared_) % kTabWidth;
-            std::memset(out, ' ', spaces);
+            const size_t spaces = kTabWidth - out % kTabWidth;
+            std::memset(prepared_.data() + out, ' ', spaces);
             out += spaces;
+            code_has_tabs_ = true;
         } else if (*p == '"') {
             inquote = !inquote;
-            *out++ = '"';
+            prepared_[out++] = '"';
         } else {
             break;
         }
         ++p;
     }
-    *out++ = '\n';
-    *out = '\0';
+    prepared_[out++] = '\n';
+    prepared_[out] = '\0';
     return static_cast<size_t>(p - line);
 }
 
 bool SourceReader::next_line() {
-    if (input_end_ - input_pos_ < kLineRead) refill();
-    char* const line = input_.get() + input_pos_;
-    const size_t limit = std::min(input_end_ - input_pos_, kLineRead);
-    if (limit == 0) return false;
+    size_t searched = 0;  // bytes after input_pos_ known to hold no newline
+    const char* newline = nullptr;
+    for (;;) {
+        const size_t available = input_end_ - input_pos_;
+        newline = static_cast<const char*>(
+            std::memchr(input_.data() + input_pos_ + searched, '\n', available - searched));
+        if (newline != nullptr || (input_ended_ && available > 0)) break;
+        if (input_ended_) return false;
+        searched = available;
+        refill();
+    }
+    const char* const line = input_.data() + input_pos_;
+    const size_t length =
+        newline != nullptr ? static_cast<size_t>(newline - line) + 1 : input_end_ - input_pos_;
 
-    // Like fgets: the line runs to its first newline or to limit bytes, and its text ends at
-    // the first NUL byte. A NUL put behind the limit for a moment bounds the preparation.
-    const char behind_limit = line[limit];
-    line[limit] = '\0';
+    // The code ends at its first ';', newline or NUL; after a ';' the text runs on to the first
+    // NUL or the newline, whichever comes first.
     const size_t code_end = prepare_code(line);
-    line[limit] = behind_limit;
-    size_t length = code_end;
     size_t text_length = code_end;
-    if (code_end < limit && line[code_end] == '\n') {
-        length = code_end + 1;
-    } else if (code_end < limit) {
-        const void* newline = std::memchr(line + code_end, '\n', limit - code_end);
-        length = newline != nullptr
-                     ? static_cast<size_t>(static_cast<const char*>(newline) - line) + 1
-                     : limit;
+    if (code_end < length && line[code_end] == ';') {
         const void* nul = std::memchr(line + code_end, '\0', length - code_end);
         text_length =
             nul != nullptr ? static_cast<size_t>(static_cast<const char*>(nul) - line) : length;
@@ -92,10 +116,29 @@ bool SourceReader::next_line() {
     }
     input_pos_ += length;
     text_.assign(line, text_length);
+    code_length_ = code_end;
     return true;
 }
 
 void SourceReader::rewind() {
-    std::rewind(source_);
+    if (file_ != nullptr) std::rewind(file_);
+    memory_pos_ = 0;
     input_pos_ = input_end_ = 0;  // what was read ahead is read again from the start
+    input_ended_ = false;
+}
+
+int SourceReader::column_of(size_t offset) const {
+    if (!code_has_tabs_) return static_cast<int>(std::min(offset, code_length_));
+    size_t out = 0;
+    for (size_t i = 0; i < code_length_; i++) {
+        out += text_[i] == '\t' ? kTabWidth - out % kTabWidth : 1;
+        if (offset < out) return static_cast<int>(i);
+    }
+    return static_cast<int>(code_length_);
+}
+
+int SourceReader::code_end_column() const {
+    size_t end = code_length_;
+    while (end > 0 && is_blank(text_[end - 1])) end--;
+    return static_cast<int>(end);
 }

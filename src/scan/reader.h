@@ -3,21 +3,22 @@
 #define TEVLIN_SCAN_READER_H_
 
 #include <cstdio>
-#include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "base/global.h"
 
 constexpr int kTabWidth = 8;  // tabs stop at every multiple of this column
-// Room for a line of tabs only, each expanded to kTabWidth spaces, its newline and the NUL.
-constexpr int kPreparedSize = kLineMax * kTabWidth + 2;
 
-// Cuts lines from the source exactly as fgets with room for kLineMax characters would, reading
-// the source in large blocks.
+// Cuts the source into lines, each whole up to its newline whatever its length, reading a file
+// in large blocks or a text held in memory.
 class SourceReader {
   public:
+    /// Reads the open file source.
     explicit SourceReader(std::FILE* source);
+    /// Reads text, which must outlive the reader.
+    explicit SourceReader(std::string_view text);
     SourceReader(const SourceReader&) = delete;
     SourceReader& operator=(const SourceReader&) = delete;
 
@@ -31,18 +32,29 @@ class SourceReader {
     std::string_view text() const { return text_; }
     /// The line's code for the scanner: comment cut, tabs expanded, letters outside double
     /// quotes upper-cased, then a newline and a NUL. Empty before the first line.
-    const char* prepared() const { return prepared_; }
+    const char* prepared() const { return prepared_.data(); }
+
+    /// The column in text() of the character at offset of prepared(); the newline there stands
+    /// where the code ends.
+    int column_of(size_t offset) const;
+    /// One past the last byte before the comment that is not a blank, a tab or a carriage return.
+    int code_end_column() const;
 
   private:
     void refill();
     size_t prepare_code(const char* line);
 
-    std::FILE* source_;
-    std::unique_ptr<char[]> input_;  // bytes read ahead, and room for a NUL behind the last
-    size_t input_pos_ = 0;           // the first byte not yet taken
-    size_t input_end_ = 0;           // past the last byte read
+    std::FILE* file_ = nullptr;  // null when the source is held in memory
+    std::string_view memory_;
+    size_t memory_pos_ = 0;
+    std::vector<char> input_;  // bytes read ahead, and a NUL behind the last
+    size_t input_pos_ = 0;     // the first byte not yet taken
+    size_t input_end_ = 0;     // past the last byte read
+    bool input_ended_ = false;
     std::string text_;
-    char prepared_[kPreparedSize] = {};
+    std::vector<char> prepared_;
+    size_t code_length_ = 0;  // bytes of text() before the comment
+    bool code_has_tabs_ = false;
 };
 
 #endif  // TEVLIN_SCAN_READER_H_

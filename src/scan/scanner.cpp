@@ -334,9 +334,37 @@ int Scanner::next(TokenValue& value) {
         }
         const char* end = nullptr;
         const int token = token_at(start, p, at_line_start_, &end, value);
+        token_start_ = static_cast<size_t>(p - line);
         position_ = static_cast<size_t>(end - line);
         at_line_start_ = token == EOL;
         return token;
+    }
+}
+
+Span Scanner::span_of(size_t start, size_t end) const {
+    if (reader_.prepared()[start] == '\n') return {reader_.code_end_column(), 0};
+    const int column = reader_.column_of(start);
+    return {column, reader_.column_of(end) - column};
+}
+
+std::vector<LineToken> Scanner::line_tokens() const {
+    std::vector<LineToken> tokens;
+    const char* const line = reader_.prepared();
+    const char* p = line;
+    for (;;) {
+        Start start = start_of(*p);
+        if (start == Start::kBlank) {
+            p = skip(p + 1, is_blank);
+            start = start_of(*p);
+        }
+        if (start == Start::kLineUsedUp) return tokens;
+        LineToken& token = tokens.emplace_back();
+        const char* end = nullptr;
+        token.code = token_at(start, p, p == line, &end, token.value);
+        token.start = static_cast<size_t>(p - line);
+        token.end = static_cast<size_t>(end - line);
+        if (token.code == EOL) return tokens;
+        p = end;
     }
 }
 

@@ -2,6 +2,7 @@
 #ifndef TEVLIN_SCAN_TOKENS_H_
 #define TEVLIN_SCAN_TOKENS_H_
 
+#include <bitset>
 #include <cstddef>
 #include <iterator>
 #include <string>
@@ -72,6 +73,9 @@ constexpr int Directive_token(size_t row) { return kFirstDirectiveToken + static
 
 /// One past the last token code.
 constexpr int kTokenLimit = kFirstDirectiveToken + static_cast<int>(std::size(kDirectives));
+
+// A set of token codes, such as those that may come next on a line.
+using TokenSet = std::bitset<kTokenLimit>;
 
 // Value of a token: number for numbers, registers and OTHERCHAR (0 for the rest); text for
 // SYMBOL, REGNAME, INDREGNAME and STRING.

@@ -95,12 +95,13 @@ void SymbolTable::make_room_for_one_more() {
     slots_.swap(grown);
 }
 
-bool SymbolTable::define(const std::string& name, SymbolKind kind, int value, int line) {
+bool SymbolTable::define(const std::string& name, SymbolKind kind, int value, int line,
+                         int column) {
     make_room_for_one_more();
     const uint64_t hash = hash_name(name);
     const size_t slot = find_slot(name, hash);
     if (slots_[slot] != 0) return false;
-    symbols_.push_back({name, kind, value, line});
+    symbols_.push_back({name, kind, value, line, column});
     slots_[slot] = (hash & ~kIndexBits) | symbols_.size();
     return true;
 }

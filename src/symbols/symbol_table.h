@@ -16,7 +16,8 @@ struct Symbol {
     std::string name;
     int32_t kind = 0;  // SymbolKind
     int32_t value = 0;
-    int32_t line = 0;  // the defining line
+    int32_t line = 0;    // the defining line
+    int32_t column = 0;  // where the name stands in it, when the run wants columns
 };
 
 // The lines that refer to each symbol, in the order added: those of the symbol numbered i (in
@@ -30,7 +31,7 @@ class SymbolTable {
   public:
     /// Adds the definition of a new name and returns true; returns false and changes nothing
     /// when the name exists.
-    bool define(const std::string& name, SymbolKind kind, int value, int line);
+    bool define(const std::string& name, SymbolKind kind, int value, int line, int column);
     /// Appends line to the references of symbol, which must come from this table.
     void add_reference(const Symbol& symbol, int line);
     /// The symbol called name, or null.

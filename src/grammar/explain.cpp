@@ -1,0 +1,615 @@
+// The notes that go with a message, as one table of rules: which message a rule explains, the
+// token that came, a token the line could have taken instead, a condition on the tokens around
+// them, and what the note says. The first rule that fits a message gives its notes.
+#include "grammar/explain.h"
+
+#include <algorithm>
+#include <cctype>
+#include <iterator>
+
+#include "grammar/statements.h"
+
+namespace {
+
+// A token code that matches any token, and one that matches any mnemonic or directive.
+constexpr int kAnyToken = -1;
+constexpr int kKeywordToken = -2;
+
+constexpr size_t kMaxEdits = 2;
+// A string is shown as the .DB values that would hold it up to this length.
+constexpr size_t kSpeltStringMax = 16;
+
+using Line = Explainer::Line;
+
+// What a rule looks at: the message, its line, and the index of its token in the line.
+struct Situation {
+    const Trouble& trouble;
+    const Line& line;
+    size_t at;  // line.tokens.size() when the message's token is not among them
+    Explainer& explainer;
+
+    int code(size_t index) const {
+        return index < line.tokens.size() ? line.tokens[index].code : 0;
+    }
+    int number(size_t index) const {
+        return index < line.tokens.size() ? line.tokens[index].value.number : 0;
+    }
+    const std::string& text(size_t index) const { return line.tokens[index].value.text; }
+    // The token at index as the user wrote it.
+    std::string_view written(size_t index) const {
+        const Span span = line.spans[index];
+        return line.text.substr(static_cast<size_t>(span.column), static_cast<size_t>(span.length));
+    }
+    // Whether the token at index follows the one before it with no blank between.
+    bool glued(size_t index) const {
+        return index > 0 && index < line.tokens.size() &&
+               line.tokens[index - 1].end == line.tokens[index].start;
+    }
+    bool labelled() const { return code(0) == SYMBOL && code(1) == ':'; }
+    // The index of the line's mnemonic or directive, or the number of tokens.
+    size_t keyword_index() const {
+        const size_t index = labelled() ? 2 : 0;
+        return Find_keyword(code(index)) != nullptr ? index : line.tokens.size();
+    }
+    const Keyword* keyword() const { return Find_keyword(code(keyword_index())); }
+    Note note_at(size_t index, std::string text) const {
+        return {line.number, line.spans[index], std::move(text), std::string(line.text)};
+    }
+};
+
+std::string quoted(std::string_view text) { return "`" + std::string(text) + "`"; }
+
+bool is_mnemonic(int code) {
+    const Keyword* keyword = Find_keyword(code);
+    return keyword != nullptr && keyword->mnemonic != nullptr;
+}
+
+// The number of edits (insert, delete, replace, swap two neighbours) from a to b, or more than
+// limit when it is above limit.
+size_t edit_distance(std::string_view a, std::string_view b, size_t limit) {
+    if (std::max(a.size(), b.size()) - std::min(a.size(), b.size()) > limit) return limit + 1;
+    std::vector<size_t> before(b.size() + 1), previous(b.size() + 1), current(b.size() + 1);
+    for (size_t j = 0; j <= b.size(); j++) previous[j] = j;
+    for (size_t i = 1; i <= a.size(); i++) {
+        current[0] = i;
+        size_t row_least = i;
+        for (size_t j = 1; j <= b.size(); j++) {
+            const size_t cost = a[i - 1] == b[j - 1] ? 0 : 1;
+            current[j] = std::min({previous[j] + 1, current[j - 1] + 1, previous[j - 1] + cost});
+            if (i > 1 && j > 1 && a[i - 1] == b[j - 2] && a[i - 2] == b[j - 1]) {
+                current[j] = std::min(current[j], before[j - 2] + 1);
+            }
+            row_least = std::min(row_least, current[j]);
+        }
+        if (row_least > limit) return limit + 1;
+        before.swap(previous);
+        previous.swap(current);
+    }
+    return previous[b.size()];
+}
+
+// Whether a word is near enough to a candidate to be a slip: a short word is near only
+// candidates it shares most of its letters with.
+bool near(std::string_view word, std::string_view candidate, size_t distance) {
+    return distance <= kMaxEdits && distance < std::min(word.size(), candidate.size());
+}
+
+// Mnemonics of other processors that students bring along, and ours that do the same.
+// clang-format off
+constexpr struct { const char* other; const char* ours; } kMnemonicsElsewhere[] = {
+    {"JMP", "BRN"},   {"JUMP", "BRN"},  {"GOTO", "BRN"},  {"RJMP", "BRN"},  {"B", "BRN"},
+    {"JZ", "BREQ"},   {"BEQ", "BREQ"},  {"JNZ", "BRNE"},  {"BNE", "BRNE"},
+    {"JC", "BRCS"},   {"BCS", "BRCS"},  {"JNC", "BRCC"},  {"BCC", "BRCC"},
+    {"RCALL", "CALL"}, {"LDI", "MOV"},  {"XOR", "EXOR"},  {"EOR", "EXOR"},
+    {"SHL", "LSL"},   {"SHR", "LSR"},
+};
+// clang-format on
+
+// The mnemonics that word may have been meant as, nearest first.
+std::vector<std::string> near_mnemonics(const std::string& word) {
+    for (const auto& elsewhere : kMnemonicsElsewhere) {
+        if (word == elsewhere.other) return {elsewhere.ours};
+    }
+    std::vector<std::string> nearest;
+    size_t least = kMaxEdits + 1;
+    for (const Mnemonic& mnemonic : kMnemonics) {
+        const size_t distance = edit_distance(word, mnemonic.text, kMaxEdits);
+        if (!near(word, mnemonic.text, distance) || distance > least) continue;
+        if (distance < least) nearest.clear();
+        least = distance;
+        nearest.emplace_back(mnemonic.text);
+    }
+    return nearest;
+}
+
+std::string one_of(const std::vector<std::string>& names) {
+    std::string text;
+    for (size_t i = 0; i < names.size(); i++) {
+        text += (i == 0 ? "" : i + 1 == names.size() ? " or " : ", ") + quoted(names[i]);
+    }
+    return text;
+}
+
+// Letters and digits (and underscores when kept) of text.
+std::string name_characters(std::string_view text, bool keep_underscores) {
+    std::string kept;
+    for (const char c : text) {
+        if (std::isalnum(static_cast<unsigned char>(c)) != 0 || (keep_underscores && c == '_')) {
+            kept += c;
+        }
+    }
+    return kept;
+}
+
+bool written_with_hex_letters(const Situation& s, size_t index) {
+    if (s.code(index) != REG) return false;
+    const std::string_view written = s.written(index);
+    return std::all_of(written.begin() + 1, written.end(), [](char c) {
+        return std::isxdigit(static_cast<unsigned char>(c)) != 0 &&
+               std::isalpha(static_cast<unsigned char>(c)) != 0;
+    });
+}
+
+// The first operand of the line written as R and hex letters.
+size_t hex_register_operand(const Situation& s) {
+    for (size_t i = s.keyword_index() + 1; i < s.line.tokens.size(); i++) {
+        if (written_with_hex_letters(s, i)) return i;
+    }
+    return s.line.tokens.size();
+}
+
+// A directive that counts only in column 1, written as '.' and a name, at index.
+const Directive* directive_off_column_one(const Situation& s, size_t index) {
+    if (s.code(index) != OTHERCHAR || s.written(index) != "." || s.code(index + 1) != SYMBOL ||
+        !s.glued(index + 1)) {
+        return nullptr;
+    }
+    for (const Directive& directive : kDirectives) {
+        if (directive.at_line_start_only && s.text(index + 1) == directive.text + 1) {
+            return &directive;
+        }
+    }
+    return nullptr;
+}
+
+bool is_word_token(int code) {
+    return code == SYMBOL || code == REGNAME || code == REG || code == NUM || code == OTHERCHAR;
+}
+
+// The first operand after the keyword that is a name, or the number of tokens.
+size_t symbol_operand(const Situation& s) {
+    for (size_t i = s.keyword_index() + 1; i < s.line.tokens.size(); i++) {
+        if (s.code(i) == SYMBOL) return i;
+    }
+    return s.line.tokens.size();
+}
+
+const char* kind_of_name(int kind) {
+    switch (kind) {
+        case SYM_LABEL:
+            return "a label";
+        case SYM_EQU:
+            return "a constant";
+        case SYM_DEF:
+            return "a register name";
+        default:
+            return "a name of data memory";
+    }
+}
+
+// The note at a name that a line with a syntax error would have defined.
+Note failed_definition_note(const std::string& name, const FailedDefinition& failed) {
+    std::string text = quoted(name);
+    if (failed.register_name) {
+        text +=
+            " was to be a register name here, but this `.DEF` has an error: a register name "
+            "begins with R_ and a letter";
+    } else {
+        text += " is written here, but this line has an error, so it was never defined";
+    }
+    return {failed.line, failed.span, text, failed.source};
+}
+
+// ---- conditions ----
+
+bool minus_before_number(const Situation& s) {
+    return s.written(s.at) == "-" && s.code(s.at + 1) == NUM && s.glued(s.at + 1);
+}
+
+bool directive_after_label(const Situation& s) {
+    return s.labelled() && directive_off_column_one(s, s.at) != nullptr;
+}
+
+bool directive_off_column_one_here(const Situation& s) {
+    return directive_off_column_one(s, s.at) != nullptr;
+}
+
+bool glued_to_name(const Situation& s) {
+    const auto name = [&s](size_t i) { return s.code(i) == SYMBOL || s.code(i) == REGNAME; };
+    return (s.glued(s.at) && name(s.at - 1)) || (s.glued(s.at + 1) && name(s.at + 1));
+}
+
+bool came_with_hex_letters(const Situation& s) { return written_with_hex_letters(s, s.at); }
+
+bool has_hex_register_operand(const Situation& s) {
+    return hex_register_operand(s) < s.line.tokens.size();
+}
+
+bool in_def(const Situation& s) {
+    const Keyword* keyword = s.keyword();
+    return keyword != nullptr && keyword->family == Family::kDef;
+}
+
+bool after_mnemonic_at_start(const Situation& s) { return s.at == 1 && is_mnemonic(s.code(0)); }
+
+bool first_word_near_mnemonic(const Situation& s) {
+    return s.code(0) == SYMBOL && !near_mnemonics(s.text(0)).empty();
+}
+
+bool near_mnemonic(const Situation& s) { return !near_mnemonics(s.text(s.at)).empty(); }
+
+// A name of two words, the punctuation the line waits for coming after them.
+bool blank_in_name(const Situation& s) {
+    if (s.code(s.at - 1) != SYMBOL || s.glued(s.at)) return false;
+    const int punctuation = s.trouble.expected.test(':') ? ':' : '=';
+    for (size_t i = s.at + 1; i < s.line.tokens.size(); i++) {
+        if (s.code(i) == punctuation) return true;
+    }
+    return false;
+}
+
+bool names_failed_register(const Situation& s) {
+    const size_t index = symbol_operand(s);
+    if (index == s.line.tokens.size()) return false;
+    const FailedDefinition* failed = s.explainer.failed(s.text(index));
+    return failed != nullptr && failed->register_name;
+}
+
+bool names_other_than_register(const Situation& s) {
+    const Keyword* keyword = s.keyword();
+    if (keyword == nullptr || keyword->mnemonic == nullptr || keyword->family == Family::kBranch) {
+        return false;
+    }
+    const size_t index = s.keyword_index() + 1;
+    return s.code(index) == SYMBOL && s.explainer.symbols().find(s.text(index)) != nullptr;
+}
+
+bool in_operands_of_mnemonic(const Situation& s) {
+    return is_mnemonic(s.code(s.keyword_index())) && s.at > s.keyword_index();
+}
+
+bool in_operands_of_directive(const Situation& s) {
+    const Keyword* keyword = s.keyword();
+    return keyword != nullptr && keyword->mnemonic == nullptr && s.at > s.keyword_index();
+}
+
+bool undefined_failed_definition(const Situation& s) {
+    return s.at < s.line.tokens.size() && s.explainer.failed(s.text(s.at)) != nullptr;
+}
+
+bool undefined_near_name(const Situation& s) {
+    return s.at < s.line.tokens.size() &&
+           !s.explainer.near_names(s.text(s.at), s.code(s.at) != SYMBOL).empty();
+}
+
+bool defined_before(const Situation& s) {
+    return s.at < s.line.tokens.size() && s.explainer.symbols().find(s.text(s.at)) != nullptr;
+}
+
+// ---- notes ----
+
+void string_note(const Situation& s, Detail& detail) {
+    const std::string_view written = s.written(s.at);
+    std::string text = quoted(written) +
+                       " is a string, which the language does not have: `.DB` takes numbers, one "
+                       "byte each";
+    const std::string_view inside = written.substr(1, written.size() - 2);
+    if (inside.size() <= kSpeltStringMax) {
+        std::string values;
+        for (const char c : inside) {
+            values += Format_message("%s0x%02X", values.empty() ? "" : ", ",
+                                     static_cast<unsigned char>(c));
+        }
+        text += ", as in " + quoted(".DB " + values);
+    }
+    detail.notes.push_back(s.note_at(s.at, text));
+}
+
+void negative_note(const Situation& s, Detail& detail) {
+    const int value = s.number(s.at + 1);
+    const std::string written = std::string(s.written(s.at)) + std::string(s.written(s.at + 1));
+    std::string text = "numbers are never negative: ";
+    if (value == 0) {
+        text += "write " + quoted("0");
+    } else if (value <= 256) {
+        text += "write the byte " + quoted(Format_message("0x%02X", 256 - value)) + " for " +
+                quoted(written);
+    } else {
+        text += "a byte holds 0 to 255";
+    }
+    detail.notes.push_back(s.note_at(s.at, text));
+}
+
+void label_before_directive_note(const Situation& s, Detail& detail) {
+    const std::string directive = "." + std::string(s.written(s.at + 1));
+    detail.notes.push_back(
+        s.note_at(s.at, "a label can stand only before an instruction, `.BYTE` or `.DB`: write " +
+                            quoted(directive) + " on a line of its own, in column 1"));
+}
+
+void column_one_note(const Situation& s, Detail& detail) {
+    const std::string directive = "." + std::string(s.written(s.at + 1));
+    detail.notes.push_back(s.note_at(
+        s.at, quoted(directive) + " counts only at the start of a line: write it in column 1"));
+}
+
+void name_character_note(const Situation& s, Detail& detail) {
+    size_t first = s.at;
+    while (s.glued(first) && is_word_token(s.code(first - 1))) first--;
+    size_t last = s.at;
+    while (s.glued(last + 1) && is_word_token(s.code(last + 1))) last++;
+    const Span start = s.line.spans[first];
+    const Span end = s.line.spans[last];
+    const std::string_view word =
+        s.line.text.substr(static_cast<size_t>(start.column),
+                           static_cast<size_t>(end.column + end.length - start.column));
+    // A character of several bytes is shown whole: its first byte is the token that came.
+    const size_t at = static_cast<size_t>(s.line.spans[s.at].column);
+    size_t bytes = 1;
+    while (at + bytes < s.line.text.size() &&
+           (static_cast<unsigned char>(s.line.text[at + bytes]) & 0xC0) == 0x80 &&
+           (static_cast<unsigned char>(s.line.text[at]) & 0xC0) == 0xC0) {
+        bytes++;
+    }
+    std::string text = quoted(s.line.text.substr(at, bytes)) +
+                       " cannot be part of a name, which holds letters, digits and underscores";
+    const std::string name = name_characters(word, true);
+    if (!name.empty() && std::isalpha(static_cast<unsigned char>(name[0])) != 0) {
+        text += ": write " + quoted(name) + " for " + quoted(word);
+    }
+    detail.notes.push_back(s.note_at(s.at, text));
+}
+
+void register_lookalike_note(const Situation& s, Detail& detail) {
+    const size_t index = written_with_hex_letters(s, s.at) ? s.at : hex_register_operand(s);
+    detail.notes.push_back(s.note_at(
+        index, quoted(s.written(index)) + " reads as register " + std::to_string(s.number(index)) +
+                   ", since R followed by nothing but the letters A to F names a register: "
+                   "pick a name that does not read as one"));
+}
+
+void register_name_note(const Situation& s, Detail& detail) {
+    const Span keyword = s.line.spans[s.keyword_index()];
+    const Span name = s.line.spans[s.at];
+    const Span end = s.line.spans.back();
+    const std::string_view text = s.line.text;
+    const std::string written =
+        std::string(text.substr(static_cast<size_t>(keyword.column),
+                                static_cast<size_t>(name.column - keyword.column))) +
+        "R_" + name_characters(s.written(s.at), false) +
+        std::string(text.substr(static_cast<size_t>(name.column + name.length),
+                                static_cast<size_t>(end.column - name.column - name.length)));
+    detail.notes.push_back(
+        s.note_at(s.at,
+                  "a register name begins with R_ and a letter, then letters and digits: "
+                  "write " +
+                      quoted(written)));
+}
+
+void colon_note(const Situation& s, Detail& detail) {
+    detail.notes.push_back(s.note_at(
+        0, "a label ends with a colon: write " + quoted(std::string(s.written(0)) + ":")));
+}
+
+void keyword_as_label_note(const Situation& s, Detail& detail) {
+    detail.notes.push_back(s.note_at(
+        0, quoted(s.written(0)) + " is a mnemonic and cannot be a label: pick another name"));
+}
+
+void mnemonic_suggestion_note(const Situation& s, size_t index, Detail& detail) {
+    detail.notes.push_back(s.note_at(index, quoted(s.written(index)) +
+                                                " is not a mnemonic: did you mean " +
+                                                one_of(near_mnemonics(s.text(index))) + "?"));
+}
+
+void first_word_note(const Situation& s, Detail& detail) { mnemonic_suggestion_note(s, 0, detail); }
+
+void word_here_note(const Situation& s, Detail& detail) {
+    mnemonic_suggestion_note(s, s.at, detail);
+}
+
+void blank_in_name_note(const Situation& s, Detail& detail) {
+    const std::string joined =
+        std::string(s.written(s.at - 1)) + "_" + std::string(s.written(s.at));
+    detail.notes.push_back(
+        s.note_at(s.at - 1, "a name cannot hold a blank: write " + quoted(joined)));
+}
+
+void failed_register_note(const Situation& s, Detail& detail) {
+    const std::string& name = s.text(symbol_operand(s));
+    detail.notes.push_back(failed_definition_note(name, *s.explainer.failed(name)));
+}
+
+void not_a_register_note(const Situation& s, Detail& detail) {
+    const size_t index = s.keyword_index() + 1;
+    const Symbol& symbol = *s.explainer.symbols().find(s.text(index));
+    detail.notes.push_back(s.note_at(
+        index, quoted(s.written(index)) + " is " + kind_of_name(symbol.kind) +
+                   ", defined on line " + std::to_string(symbol.line) +
+                   ", not a register: registers are r0 to r31 and the names that `.DEF` gives "
+                   "them, which begin with R_"));
+}
+
+void forms_note(const Situation& s, Detail& detail) {
+    const size_t index = s.keyword_index();
+    const std::string forms = Written_forms(*s.keyword());
+    const bool operands = forms.find(' ') != std::string::npos;
+    detail.notes.push_back(s.note_at(
+        index,
+        quoted(s.written(index)) +
+            (operands ? " takes " + forms : " takes no operands: write " + forms + " alone")));
+}
+
+void failed_definition_here_note(const Situation& s, Detail& detail) {
+    const std::string& name = s.text(s.at);
+    detail.notes.push_back(failed_definition_note(name, *s.explainer.failed(name)));
+}
+
+void near_name_note(const Situation& s, Detail& detail) {
+    const std::vector<std::string> names =
+        s.explainer.near_names(s.text(s.at), s.code(s.at) != SYMBOL);
+    detail.notes.push_back(s.note_at(s.at, "did you mean " + one_of(names) + "?"));
+}
+
+void first_definition_note(const Situation& s, Detail& detail) {
+    const Symbol& symbol = *s.explainer.symbols().find(s.text(s.at));
+    detail.notes.push_back({symbol.line,
+                            {symbol.column, static_cast<int32_t>(symbol.name.size())},
+                            quoted(s.written(s.at)) + " is first defined here",
+                            ""});
+}
+
+using Condition = bool (*)(const Situation&);
+using Writer = void (*)(const Situation&, Detail&);
+
+struct NoteRule {
+    MessageKind message;
+    int came;        // the token the message is about
+    int expected;    // a token that the line could have taken there
+    Condition also;  // null when the rule needs nothing more
+    Writer note;
+};
+
+using K = MessageKind;
+
+// clang-format off
+constexpr NoteRule kNoteRules[] = {
+    // message          came           expected       also                          note
+    {K::kSyntaxError,   STRING,        kAnyToken,     nullptr,                      string_note},
+    {K::kSyntaxError,   OTHERCHAR,     kAnyToken,     minus_before_number,          negative_note},
+    {K::kSyntaxError,   OTHERCHAR,     kAnyToken,     directive_after_label,        label_before_directive_note},
+    {K::kSyntaxError,   OTHERCHAR,     kAnyToken,     directive_off_column_one_here, column_one_note},
+    {K::kSyntaxError,   OTHERCHAR,     kAnyToken,     glued_to_name,                name_character_note},
+    {K::kSyntaxError,   REG,           kAnyToken,     came_with_hex_letters,        register_lookalike_note},
+    {K::kRegisterRange, REG,           kAnyToken,     came_with_hex_letters,        register_lookalike_note},
+    {K::kWrongOperands, kAnyToken,     kAnyToken,     has_hex_register_operand,     register_lookalike_note},
+    {K::kSyntaxError,   SYMBOL,        REGNAME,       in_def,                       register_name_note},
+    {K::kSyntaxError,   kKeywordToken, ':',           nullptr,                      colon_note},
+    {K::kSyntaxError,   ':',           kAnyToken,     after_mnemonic_at_start,      keyword_as_label_note},
+    {K::kSyntaxError,   kAnyToken,     ':',           first_word_near_mnemonic,     first_word_note},
+    {K::kSyntaxError,   SYMBOL,        kKeywordToken, near_mnemonic,                word_here_note},
+    {K::kSyntaxError,   SYMBOL,        ':',           blank_in_name,                blank_in_name_note},
+    {K::kSyntaxError,   SYMBOL,        '=',           blank_in_name,                blank_in_name_note},
+    {K::kSyntaxError,   kAnyToken,     kAnyToken,     names_failed_register,        failed_register_note},
+    {K::kSyntaxError,   kAnyToken,     kAnyToken,     names_other_than_register,    not_a_register_note},
+    {K::kWrongOperands, kAnyToken,     kAnyToken,     names_other_than_register,    not_a_register_note},
+    {K::kSyntaxError,   kAnyToken,     kAnyToken,     in_operands_of_mnemonic,      forms_note},
+    {K::kWrongOperands, kAnyToken,     kAnyToken,     nullptr,                      forms_note},
+    {K::kSyntaxError,   kAnyToken,     kAnyToken,     in_operands_of_directive,     forms_note},
+    {K::kUndefinedName, kAnyToken,     kAnyToken,     undefined_failed_definition,  failed_definition_here_note},
+    {K::kUndefinedName, kAnyToken,     kAnyToken,     undefined_near_name,          near_name_note},
+    {K::kDuplicateName, kAnyToken,     kAnyToken,     defined_before,               first_definition_note},
+};
+// clang-format on
+
+bool matches(int rule_token, int code) {
+    if (rule_token == kAnyToken) return true;
+    if (rule_token == kKeywordToken) return Find_keyword(code) != nullptr;
+    return rule_token == code;
+}
+
+bool expects(int rule_token, const TokenSet& expected) {
+    if (rule_token == kAnyToken) return true;
+    if (rule_token != kKeywordToken) return expected.test(static_cast<size_t>(rule_token));
+    for (size_t code = 0; code < expected.size(); code++) {
+        if (expected.test(code) && Find_keyword(static_cast<int>(code)) != nullptr) return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+const Explainer::Line& Explainer::current_line(int line) {
+    if (line_ != line) {
+        line_ = line;
+        current_.number = line;
+        current_.text = scanner_.line();
+        current_.tokens = scanner_.line_tokens();
+        current_.spans.clear();
+        for (const LineToken& token : current_.tokens) {
+            current_.spans.push_back(scanner_.span_of(token.start, token.end));
+        }
+    }
+    return current_;
+}
+
+Span Explainer::span_at(size_t focus, int line) {
+    const Line& current = current_line(line);
+    for (size_t i = 0; i < current.tokens.size(); i++) {
+        if (current.tokens[i].start == focus) return current.spans[i];
+    }
+    return {};
+}
+
+Detail Explainer::explain(const Trouble& trouble, int line) {
+    const Line& current = current_line(line);
+    size_t at = 0;
+    while (at < current.tokens.size() && current.tokens[at].start != trouble.focus) at++;
+    Detail detail;
+    if (at < current.tokens.size()) detail.span = current.spans[at];
+    if (trouble.kind == MessageKind::kSyntaxError && !trouble.first_on_line) return detail;
+    const Situation situation{trouble, current, at, *this};
+    const int came = at < current.tokens.size() ? current.tokens[at].code : TOK_END;
+    for (const NoteRule& rule : kNoteRules) {
+        if (rule.message == trouble.kind && matches(rule.came, came) &&
+            expects(rule.expected, trouble.expected) &&
+            (rule.also == nullptr || rule.also(situation))) {
+            rule.note(situation, detail);
+            break;
+        }
+    }
+    return detail;
+}
+
+void Explainer::remember_failed_line(int line) {
+    const Line& current = current_line(line);
+    const auto remember = [&](size_t index, bool register_name) {
+        failed_.emplace(
+            current.tokens[index].value.text,
+            FailedDefinition{line, current.spans[index], std::string(current.text), register_name});
+    };
+    const int first = current.tokens.empty() ? 0 : current.tokens[0].code;
+    const int second = current.tokens.size() < 2 ? 0 : current.tokens[1].code;
+    const Keyword* keyword = Find_keyword(first);
+    const bool names_second =
+        keyword != nullptr && (keyword->family == Family::kDef || keyword->family == Family::kEqu);
+    if (first == SYMBOL) {
+        remember(0, false);
+    } else if (names_second && (second == SYMBOL || second == REGNAME)) {
+        remember(1, keyword->family == Family::kDef);
+    }
+}
+
+const FailedDefinition* Explainer::failed(const std::string& name) const {
+    const auto found = failed_.find(name);
+    return found == failed_.end() ? nullptr : &found->second;
+}
+
+std::vector<std::string> Explainer::near_names(const std::string& name, bool register_name) {
+    const auto known = near_names_.find(name);
+    if (known != near_names_.end()) return known->second;
+    std::vector<std::string> nearest;
+    size_t least = kMaxEdits + 1;
+    symbols_.for_each([&](const Symbol& symbol, uint32_t) {
+        if ((symbol.kind == SYM_DEF) != register_name || comparisons_left_ <= 0) return;
+        comparisons_left_--;
+        const size_t distance = edit_distance(name, symbol.name, kMaxEdits);
+        if (!near(name, symbol.name, distance) || distance > least) return;
+        if (distance < least) nearest.clear();
+        least = distance;
+        nearest.push_back(symbol.name);
+    });
+    if (nearest.size() > 3) nearest.resize(3);
+    near_names_.emplace(name, nearest);
+    return nearest;
+}
