@@ -1,5 +1,6 @@
-// libFuzzer target: assembles arbitrary bytes twice in one scratch directory and aborts when a
-// run breaks a property that every run has, or when the two runs differ.
+// libFuzzer target: assembles arbitrary bytes twice in one scratch directory, and once more in
+// the GNU form, and aborts when a run breaks a property that every run has, or when the runs
+// differ in more than how the GNU form prints its messages.
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -13,8 +14,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string source(reinterpret_cast<const char*>(data), size);
     const AssemblyOutput first = Assemble_source(source, scratch.path());
     const AssemblyOutput second = Assemble_source(source, scratch.path());
-    const std::string violations =
-        Describe_invariant_violations(first) + Describe_run_differences(first, second);
+    const AssemblyOutput gnu = Assemble_source(source, scratch.path(), true);
+    const std::string violations = Describe_invariant_violations(first) +
+                                   Describe_run_differences(first, second) +
+                                   Describe_gnu_differences(first, gnu);
     if (!violations.empty()) {
         std::fprintf(stderr, "tevlin invariant violated:\n%s", violations.c_str());
         std::abort();

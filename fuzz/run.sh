@@ -14,7 +14,7 @@ build_dir=${TEVLIN_FUZZ_BUILD_DIR:-build-fuzz}
 
 CC=clang CXX=clang++ cmake -S . -B "$build_dir" -DTEVLIN_FUZZ=ON -DTEVLIN_TESTS=OFF \
     -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build "$build_dir" -j2 --target "fuzz_$target" tevlin
+cmake --build "$build_dir" -j2 --target "fuzz_$target" fuzz_keywords tevlin
 
 # Every run writes seven files; on a memory file system that costs far less.
 if [ -z "${TMPDIR:-}" ] && [ -w /dev/shm ]; then export TMPDIR=/dev/shm; fi
@@ -25,7 +25,9 @@ if [ "$target" = assembler ]; then
     for source in tests/golden/*/prog.asm; do
         cp "$source" "$scratch/corpus/golden_$(basename "$(dirname "$source")").asm"
     done
-    options=(-dict=fuzz/tevlin.dict -max_len=8192)
+    cat fuzz/tevlin.dict >"$scratch/tevlin.dict"
+    "$build_dir/fuzz/fuzz_keywords" >>"$scratch/tevlin.dict"
+    options=(-dict="$scratch/tevlin.dict" -max_len=8192)
 else
     tevlin=$(realpath "$build_dir/tevlin")
     for example in examples/*.asm; do

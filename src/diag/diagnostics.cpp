@@ -32,6 +32,10 @@ std::string log_entry(const std::string& heading, std::string_view line_text) {
     return entry;
 }
 
+// A line longer than this is quoted whole in the log only by the first entry of its line, the
+// others quote this much of it: a line of many errors would otherwise fill the log with copies.
+constexpr size_t kRequotedLineMax = 255;
+
 // Of a long line, only this many bytes around the marked column are shown under a message.
 constexpr size_t kShownBytes = 160;
 
@@ -150,7 +154,7 @@ void Diagnostics::error(MessageKind kind, int line_number, std::string_view line
         Format_message("ERROR #%2d:  line# (%04d): ", number, line_number).append(message);
     if (console_ != nullptr)
         console_->line_message(line_number, line_text, text + "\n", message, detail);
-    log(log_entry(heading, line_text));
+    log(log_entry(heading, quoted_line(line_number, line_text)));
     add_to_line(text);
     collect(kind, line_number, message, detail);
     error_count_++;
@@ -166,7 +170,7 @@ void Diagnostics::syntax_error(int line_number, std::string_view line_text, bool
                                    kSyntaxError, detail);
         }
         const std::string heading = Format_message("ERROR:  line# (%04d): ", line_number);
-        log(log_entry(heading + std::string(kSyntaxError), line_text));
+        log(log_entry(heading + std::string(kSyntaxError), quoted_line(line_number, line_text)));
         collect(MessageKind::kSyntaxError, line_number, kSyntaxError, detail);
     }
     add_to_line(kSyntaxError);
@@ -183,6 +187,14 @@ void Diagnostics::run_error(MessageKind kind, std::string_view message, int conc
         collected.concerns_line = concerns_line;
     }
     error_count_++;
+}
+
+std::string Diagnostics::quoted_line(int line_number, std::string_view line_text) {
+    if (line_text.size() <= kRequotedLineMax || line_quoted_ != line_number) {
+        line_quoted_ = line_number;
+        return std::string(line_text);
+    }
+    return std::string(line_text.substr(0, kRequotedLineMax)) + "...";
 }
 
 void Diagnostics::add_to_line(std::string_view message) {

@@ -117,12 +117,18 @@ class Diagnostics {
 
     /// The messages of the current line, each after the first on a line of its own.
     const std::string& line_messages() const { return line_messages_; }
-    void clear_line_messages() { line_messages_.clear(); }
+    /// Starts the messages of the next line.
+    void clear_line_messages() {
+        line_messages_.clear();
+        line_quoted_ = 0;
+    }
 
     int error_count() const { return error_count_; }
     int syntax_error_count() const { return syntax_error_count_; }
 
   private:
+    /// The line as the log quotes it: whole the first time, and the start of a long line again.
+    std::string quoted_line(int line_number, std::string_view line_text);
     void add_to_line(std::string_view message);
     void log(std::string_view entry);
     void collect(MessageKind kind, int line_number, std::string_view message, Detail& detail);
@@ -131,6 +137,7 @@ class Diagnostics {
     std::FILE* log_;
     std::vector<Message>* collected_;
     std::string line_messages_;
+    int line_quoted_ = 0;  // the number of the line whose messages quoted it whole, 0 for none
     int error_count_ = 0;
     int syntax_error_count_ = 0;
 };

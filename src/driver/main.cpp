@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "driver/assembler.h"
+#include "driver/exit_codes.h"
 #include "driver/outputs.h"
 
 namespace {
@@ -17,24 +18,21 @@ passes and writes:
 
 )";
 
-constexpr char kHelpEnd[] = R"(
+constexpr char kHelpMiddle[] = R"(
 Errors in the source are printed on standard error, logged and listed; any
 error, a syntax error too, leaves a notice in NAME.dbg, and NAME.mem and both
 VHDL files empty. They do not change the exit code.
 
   --error-format=gnu   print each message on standard error as editors and
-                       build tools read it: NAME.asm:LINE: error: TEXT, or
-                       NAME.asm: error: TEXT for a message without a line
+                       build tools read it: NAME.asm:LINE:COLUMN: error: TEXT,
+                       the line with the token marked, and notes on how to
+                       mend it (NAME.asm:LINE:COLUMN: note: TEXT); a message
+                       without a line as NAME.asm: error: TEXT
 
 Exit codes:
-  0  the source was assembled (with or without errors in it)
-  1  the command line is not [--error-format=gnu] NAME.asm
-  5  the file name does not end in asm
-  6  the source cannot be opened
-  7  the error, listing or hex file cannot be created
-  8  the debug file or a VHDL file cannot be created
-  9  an output file could not be written in full
+)";
 
+constexpr char kHelpEnd[] = R"(
 Other options (each alone on the command line):
   -h, --help     print this help and exit
   --version      print the version and exit
@@ -54,6 +52,10 @@ int main(int argc, char** argv) {
                     "  {:<15}{:<20}{}\n", Output_help_name(row),
                     row.place == Place::kBesideSource ? "beside the source" : "working directory",
                     row.purpose);
+            }
+            help += kHelpMiddle;
+            for (const ExitCodeMeaning& row : kExitCodes) {
+                help += fmt::format("  {}  {}\n", static_cast<int>(row.code), row.meaning);
             }
             std::fputs((help + kHelpEnd).c_str(), stdout);
             return 0;

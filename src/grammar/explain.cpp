@@ -198,8 +198,10 @@ const char* kind_of_name(int kind) {
 }
 
 // The note at a name that a line with a syntax error would have defined.
-Note failed_definition_note(const std::string& name, const FailedDefinition& failed) {
-    std::string text = quoted(name);
+Note failed_definition_note(const FailedDefinition& failed) {
+    std::string text = quoted(std::string_view(failed.source)
+                                  .substr(static_cast<size_t>(failed.span.column),
+                                          static_cast<size_t>(failed.span.length)));
     if (failed.register_name) {
         text +=
             " was to be a register name here, but this `.DEF` has an error: a register name "
@@ -427,7 +429,7 @@ void blank_in_name_note(const Situation& s, Detail& detail) {
 
 void failed_register_note(const Situation& s, Detail& detail) {
     const std::string& name = s.text(symbol_operand(s));
-    detail.notes.push_back(failed_definition_note(name, *s.explainer.failed(name)));
+    detail.notes.push_back(failed_definition_note(*s.explainer.failed(name)));
 }
 
 void not_a_register_note(const Situation& s, Detail& detail) {
@@ -451,8 +453,7 @@ void forms_note(const Situation& s, Detail& detail) {
 }
 
 void failed_definition_here_note(const Situation& s, Detail& detail) {
-    const std::string& name = s.text(s.at);
-    detail.notes.push_back(failed_definition_note(name, *s.explainer.failed(name)));
+    detail.notes.push_back(failed_definition_note(*s.explainer.failed(s.text(s.at))));
 }
 
 void near_name_note(const Situation& s, Detail& detail) {
@@ -512,6 +513,16 @@ constexpr NoteRule kNoteRules[] = {
 };
 // clang-format on
 
+// The index of the token of line that starts at focus, or the number of tokens.
+size_t index_of(const Line& line, size_t focus) {
+    const auto found =
+        std::lower_bound(line.tokens.begin(), line.tokens.end(), focus,
+                         [](const LineToken& token, size_t start) { return token.start < start; });
+    return found != line.tokens.end() && found->start == focus
+               ? static_cast<size_t>(found - line.tokens.begin())
+               : line.tokens.size();
+}
+
 bool matches(int rule_token, int code) {
     if (rule_token == kAnyToken) return true;
     if (rule_token == kKeywordToken) return Find_keyword(code) != nullptr;
@@ -545,16 +556,13 @@ const Explainer::Line& Explainer::current_line(int line) {
 
 Span Explainer::span_at(size_t focus, int line) {
     const Line& current = current_line(line);
-    for (size_t i = 0; i < current.tokens.size(); i++) {
-        if (current.tokens[i].start == focus) return current.spans[i];
-    }
-    return {};
+    const size_t at = index_of(current, focus);
+    return at < current.tokens.size() ? current.spans[at] : Span{};
 }
 
 Detail Explainer::explain(const Trouble& trouble, int line) {
     const Line& current = current_line(line);
-    size_t at = 0;
-    while (at < current.tokens.size() && current.tokens[at].start != trouble.focus) at++;
+    const size_t at = index_of(current, trouble.focus);
     Detail detail;
     if (at < current.tokens.size()) detail.span = current.spans[at];
     if (trouble.kind == MessageKind::kSyntaxError && !trouble.first_on_line) return detail;

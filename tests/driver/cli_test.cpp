@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "driver/exit_codes.h"
 #include "support/process.h"
 #include "support/session.h"
 #include "support/tempdir.h"
@@ -23,11 +24,26 @@ FileNames files_in(const TempDir& dir) {
     return names;
 }
 
+// --help names every file a run writes and every exit code.
+TEST(CommandLine, HelpTellsEveryFileAndExitCode) {
+    TempDir dir;
+    const std::string help = Run_program(TEVLIN_BINARY, {"--help"}, dir.path()).out;
+    for (const OutputFile& row : kOutputFiles) {
+        EXPECT_NE(help.find(Output_help_name(row)), std::string::npos) << row.name;
+        EXPECT_NE(help.find(row.purpose), std::string::npos) << row.name;
+    }
+    for (const ExitCodeMeaning& row : kExitCodes) {
+        const std::string line = "  " + std::to_string(row.code) + "  " + row.meaning + "\n";
+        EXPECT_NE(help.find(line), std::string::npos) << line;
+    }
+}
+
 // The options answer on standard output, each alone on the command line; anything else is a
-// source name, so a near miss gets the messages every other name gets. None touches a file.
+// source name, so a near miss gets the messages every other name gets. None touches a file,
+// and a folder named as a source is no source.
 TEST(CommandLine, OptionsAndRefusedCommandLines) {
     const std::string usage = "\nUsage: (version 02-15-2019) \n\ntevlin  inputfile\n\n";
-    const std::string help = Read_file(TEVLIN_SOURCE_DIR "/tests/driver/help.txt");
+    const std::string help = "Usage: tevlin [--error-format=gnu] NAME.asm\n";
     const struct {
         Names args;
         int exit_code;
@@ -44,6 +60,7 @@ TEST(CommandLine, OptionsAndRefusedCommandLines) {
         {{"prog.ASM"}, 5, "Filename: prog.ASM => must use .asm extension\n", ""},
         {{"asm"}, 5, "Filename: asm => must use .asm extension\n", ""},
         {{"absent.asm"}, 6, "Unable to open absent.asm\n", ""},
+        {{"folder.asm"}, 6, "Unable to open folder.asm\n", ""},
         {{"--error-format=gnu"},
          5,
          "Filename: --error-format=gnu => must use .asm extension\n",
@@ -61,13 +78,14 @@ TEST(CommandLine, OptionsAndRefusedCommandLines) {
     };
     for (const auto& c : cases) {
         TempDir dir;
+        std::filesystem::create_directory(dir.file("folder.asm"));
         const ProcessResult run = Run_program(TEVLIN_BINARY, c.args, dir.path());
         const std::string shown = c.args.empty() ? "(none)" : c.args[0];
         EXPECT_EQ(run.exit_code, c.exit_code) << shown;
         EXPECT_EQ(run.err, c.err) << shown;
         EXPECT_EQ(run.out.substr(0, c.out.size()), c.out) << shown;
         EXPECT_EQ(run.out.empty(), c.out.empty()) << shown;
-        EXPECT_TRUE(files_in(dir).empty()) << shown;
+        EXPECT_EQ(files_in(dir), FileNames{"folder.asm"}) << shown;
     }
 }
 

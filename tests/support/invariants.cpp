@@ -102,3 +102,20 @@ std::string Describe_run_differences(const AssemblyOutput& first, const Assembly
     }
     return report;
 }
+
+std::string Describe_gnu_differences(const AssemblyOutput& native, const AssemblyOutput& gnu) {
+    AssemblyOutput same_console = gnu;
+    same_console.console = native.console;
+    std::string report = Describe_run_differences(native, same_console);
+    size_t messages = 0;
+    for (const std::string_view line : split_lines(native.console)) {
+        messages += line.find_first_not_of(' ') != std::string_view::npos;
+    }
+    for (const std::string_view line : split_lines(gnu.console)) {
+        const size_t error = line.find(" error: ");
+        messages -= line.substr(0, 9) == "prog.asm:" && error != std::string_view::npos &&
+                    line.substr(0, error).find(' ') == std::string_view::npos;
+    }
+    if (messages != 0) report += "the GNU form prints another number of messages\n";
+    return report;
+}

@@ -13,4 +13,9 @@ std::string Describe_invariant_violations(const AssemblyOutput& run);
 /// Returns one line per output in which two runs on the same source differ, or an empty text.
 std::string Describe_run_differences(const AssemblyOutput& first, const AssemblyOutput& second);
 
+/// Returns one line per way in which a run in the GNU form differs from the same run in tevlin's
+/// own form beyond how the messages are printed (the files, the number of messages), or an
+/// empty text.
+std::string Describe_gnu_differences(const AssemblyOutput& native, const AssemblyOutput& gnu);
+
 #endif  // TEVLIN_TESTS_SUPPORT_INVARIANTS_H_

@@ -18,10 +18,10 @@ struct AssemblyOutput {
     bool clean() const { return files[kDebugFile] != kOutputFiles[kDebugFile].errors_notice; }
 };
 
-/// Writes source to dir/prog.asm, assembles it with dir as the working directory and returns
-/// the exit code, console text and the output files. dir must exist; the working directory is
-/// restored afterwards.
-AssemblyOutput Assemble_source(const std::string& source, const std::string& dir);
+/// Writes source to dir/prog.asm, assembles it with dir as the working directory (with
+/// --error-format=gnu when gnu is true) and returns the exit code, console text and the output
+/// files. dir must exist; the working directory is restored afterwards.
+AssemblyOutput Assemble_source(const std::string& source, const std::string& dir, bool gnu = false);
 
 /// The whole content of the file at path; empty when it cannot be read.
 std::string Read_file(const std::filesystem::path& path);
