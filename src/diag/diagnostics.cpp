@@ -1,6 +1,8 @@
 // The run's errors: numbered, printed, logged and collected for the current line.
 #include "diag/diagnostics.h"
 
+#include <fmt/format.h>
+
 #include <algorithm>
 #include <cstdarg>
 #include <cstring>
@@ -55,7 +57,7 @@ void show_source(std::string& out, int line_number, std::string_view text, Span 
         shown = text.substr(from, kShownBytes);
     }
     const char* const cut_front = from > 0 ? "..." : "";
-    const std::string gutter = Format_message("%5d | ", line_number);
+    const std::string gutter = fmt::format("{:5} | ", line_number);
     out.append(gutter).append(cut_front).append(shown);
     out.append(from + shown.size() < text.size() ? "...\n" : "\n");
     out.append(gutter.size() - 2, ' ').append("| ").append(std::strlen(cut_front), ' ');
@@ -124,11 +126,12 @@ void Console::line_message(int line_number, std::string_view line_text, std::str
         return;
     }
     std::string gnu =
-        Format_message("%s:%d:%d: error: ", source_, line_number, detail.span.column + 1);
+        fmt::format("{}:{}:{}: error: ", source_, line_number, detail.span.column + 1);
     gnu.append(message).append("\n");
     show_source(gnu, line_number, line_text, detail.span);
     for (const Note& note : detail.notes) {
-        gnu += Format_message("%s:%d:%d: note: ", source_, note.line, note.span.column + 1);
+        fmt::format_to(std::back_inserter(gnu), "{}:{}:{}: note: ", source_, note.line,
+                       note.span.column + 1);
         gnu.append(note.text).append("\n");
         const bool elsewhere = note.line != line_number || note.span.column != detail.span.column;
         if (!note.source.empty() && elsewhere) show_source(gnu, note.line, note.source, note.span);

@@ -3,7 +3,9 @@
 #ifndef TEVLIN_GRAMMAR_EXPLAIN_H_
 #define TEVLIN_GRAMMAR_EXPLAIN_H_
 
+#include <array>
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -70,8 +72,17 @@ class Explainer {
     int line_ = 0;  // the number of the line current_ holds, 0 for none
     std::unordered_map<std::string, FailedDefinition> failed_;
     std::unordered_map<std::string, std::vector<std::string>> near_names_;
+    // A defined name with the bits of the characters it holds once and more than once.
+    struct IndexedName {
+        uint32_t number;
+        uint64_t once;
+        uint64_t twice;
+    };
+    // The defined names by their length, other names and register names, made when first
+    // asked for.
+    std::array<std::vector<std::vector<IndexedName>>, 2> names_by_length_;
     // How many name comparisons the run may still spend on finding names near undefined ones.
-    long comparisons_left_ = 4'000'000;
+    long comparisons_left_ = 2'000'000;
 };
 
 #endif  // TEVLIN_GRAMMAR_EXPLAIN_H_

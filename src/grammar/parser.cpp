@@ -77,7 +77,7 @@ class LineParser {
             case Phase::kLabelled:
                 expected.set(EOL);
                 if (phase_ == Phase::kStart) expected.set(SYMBOL);
-                for (int token = 0; token < kTokenLimit; token++) {
+                for (int token = kFirstMnemonicToken; token < kTokenLimit; token++) {
                     const Keyword* keyword = Find_keyword(token);
                     if (keyword != nullptr &&
                         (phase_ == Phase::kStart || Takes_label(keyword->family))) {
@@ -180,8 +180,8 @@ class Parse {
         if (messages_.wants_details()) {
             Trouble trouble;
             trouble.focus = scanner_.token_start();
-            line_.add_expected(trouble.expected);
             trouble.first_on_line = errors_on_line_ == 0;
+            if (trouble.first_on_line) line_.add_expected(trouble.expected);
             if (second_pass) detail = explainer_.explain(trouble, line);
             if (!second_pass && trouble.first_on_line) explainer_.remember_failed_line(line);
         }

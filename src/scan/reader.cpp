@@ -89,24 +89,35 @@ size_t SourceReader::prepare_code(const char* line) {
 }
 
 bool SourceReader::next_line() {
-    size_t searched = 0;  // bytes after input_pos_ known to hold no newline
-    const char* newline = nullptr;
+    // The line is prepared where it stands; a line that runs past the bytes read so far (to
+    // the NUL behind them) is prepared again once more have been read.
+    const char* line = nullptr;
+    size_t length = 0;
+    size_t code_end = 0;
     for (;;) {
         const size_t available = input_end_ - input_pos_;
-        newline = static_cast<const char*>(
-            std::memchr(input_.data() + input_pos_ + searched, '\n', available - searched));
-        if (newline != nullptr || (input_ended_ && available > 0)) break;
-        if (input_ended_) return false;
-        searched = available;
+        if (available == 0 && input_ended_) {
+            prepared_[0] = '\0';
+            return false;
+        }
+        line = input_.data() + input_pos_;
+        code_end = prepare_code(line);
+        if (code_end < available && line[code_end] == '\n') {
+            length = code_end + 1;
+            break;
+        }
+        const void* newline = std::memchr(line + code_end, '\n', available - code_end);
+        if (newline != nullptr || (input_ended_ && available > 0)) {
+            length = newline != nullptr
+                         ? static_cast<size_t>(static_cast<const char*>(newline) - line) + 1
+                         : available;
+            break;
+        }
         refill();
     }
-    const char* const line = input_.data() + input_pos_;
-    const size_t length =
-        newline != nullptr ? static_cast<size_t>(newline - line) + 1 : input_end_ - input_pos_;
 
     // The code ends at its first ';', newline or NUL; after a ';' the text runs on to the first
     // NUL or the newline, whichever comes first.
-    const size_t code_end = prepare_code(line);
     size_t text_length = code_end;
     if (code_end < length && line[code_end] == ';') {
         const void* nul = std::memchr(line + code_end, '\0', length - code_end);
@@ -124,6 +135,7 @@ void SourceReader::rewind() {
     if (file_ != nullptr) std::rewind(file_);
     memory_pos_ = 0;
     input_pos_ = input_end_ = 0;  // what was read ahead is read again from the start
+    input_[0] = '\0';
     input_ended_ = false;
 }
 

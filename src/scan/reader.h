@@ -23,7 +23,7 @@ class SourceReader {
     SourceReader& operator=(const SourceReader&) = delete;
 
     /// Reads and prepares the next line; false at the end of the source (or at a read error,
-    /// which counts as the end), when the last line stays.
+    /// which counts as the end), when the last line stays as read and nothing is prepared.
     bool next_line();
     /// Starts again from the first line.
     void rewind();
