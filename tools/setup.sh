@@ -25,6 +25,7 @@ test_packages="
     emscripten
     chromium
     node-acorn
+    vim
 "
 # The npm packages of these folders, each where it has a package.json.
 npm_folders="
