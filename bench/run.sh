@@ -55,6 +55,13 @@ for lines in "${sizes[@]}"; do
     [ "$lines" != "$floor_lines" ] || time_floors "$lines"
 done
 
+echo "== timing a source of 10,000 errors, with and without --error-format=gnu" >&2
+mkdir -p "$work/errors"
+python3 "$here/gen_errors.py" 10000 -o "$work/errors/errors.asm"
+(cd "$work/errors" &&
+    hyperfine -N --warmup 2 --export-json "$work/errors.json" "$tevlin errors.asm" \
+        "$tevlin --error-format=gnu errors.asm" 1>&2)
+
 load_end=$(cut -d' ' -f1 /proc/loadavg)
 python3 - "$work" "$floor_lines" "$load_start $load_end" "${sizes[@]}" <<'EOF'
 import json
@@ -119,6 +126,17 @@ if floor_lines == 1000:
 print()
 print("Load average (1 minute) at the start: %s, at the end: %s. Other work on the machine "
       "shows as wall time well above the CPU time." % tuple(loads))
+
+plain, gnu = timing("errors", 0), timing("errors", 1)
+print()
+print("| 10,000 errors | Median wall time | Mean CPU time (user+sys) |")
+print("|---|---:|---:|")
+for what, result in (("tevlin's own messages", plain), ("--error-format=gnu", gnu)):
+    print("| %s | %.2f ms | %.2f ms |" % (what, result["median"] * 1e3,
+                                         (result["user"] + result["system"]) * 1e3))
+ratio = gnu["median"] / plain["median"]
+checks.append(("10,000 errors in the GNU form within 2 times the time without it",
+               "%.2f times" % ratio, ratio <= 2.0))
 
 if checks:
     print()

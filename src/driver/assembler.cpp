@@ -2,7 +2,6 @@
 // outputs that the error count allows.
 #include "driver/assembler.h"
 
-#include <algorithm>
 #include <array>
 #include <cstring>
 #include <string>
@@ -85,39 +84,6 @@ struct Files {
     std::array<std::FILE*, kOutputFileCount> outputs{};
 };
 
-// After the passes: the start-up code, the check that the code starts above it, and the check
-// that no instruction was put back (by .ORG) into the words it fills.
-void insert_start_up_code(Program& program, Diagnostics& messages) {
-    const int n = program.data.initialised_count();
-    const FirstInstruction first = Find_first_instruction(program.items);
-    const int a = first.address;
-    const bool starts_too_low = n != 0 && a < 2 * n;
-    if (starts_too_low) {
-        messages.run_error(MessageKind::kStartUpRoom,
-                           Format_message("\n .CSEG must start at address %d or greater \n", 2 * n),
-                           first.line);
-    }
-    if (n == 0 && a == 0) return;
-    Insert_start_up_code(program.items, program.data, first.position, a);
-    if (starts_too_low) return;
-    const int start_up_words = 2 * n + (2 * n < a ? 1 : 0);
-    // Every instruction line took its address, so without a taken address under the start-up
-    // words the walk of a possibly long list can be skipped.
-    const auto& taken = program.taken_addresses;
-    if (std::none_of(taken.begin(), taken.begin() + start_up_words,
-                     [](bool is_taken) { return is_taken; })) {
-        return;
-    }
-    for (const Item* item = program.items.head(); item != nullptr; item = item->next) {
-        if (item->kind == LINE_INSTRUCTION && item->address < start_up_words) {
-            messages.run_error(
-                MessageKind::kOverlappingCode,
-                Format_message("\n Overlapping code at address 0x%03X \n", item->address),
-                item->line);
-        }
-    }
-}
-
 void write_output(size_t id, Products& products, bool clean, const Files& files) {
     const OutputFile& row = kOutputFiles[id];
     if (row.write == nullptr) return;
@@ -162,7 +128,7 @@ int Run_tevlin(int argc, const char* const* argv, std::FILE* console_stream) {
     Program program;
     Scanner scanner(files.source);
     Assemble(scanner, messages, program);
-    insert_start_up_code(program, messages);
+    Place_start_up_code(program, messages);
     write_outputs(program, messages.error_count() == 0 && messages.syntax_error_count() == 0,
                   files);
 

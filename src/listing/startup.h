@@ -4,6 +4,8 @@
 #define TEVLIN_LISTING_STARTUP_H_
 
 #include "datamem/data_memory.h"
+#include "diag/diagnostics.h"
+#include "grammar/program.h"
 #include "isa/opcodes.h"
 #include "items/items.h"
 
@@ -16,5 +18,9 @@ inline constexpr const Opcode& kStartupBranch = Opcode_of("BRN", FMT_IM);
 /// Inserts a separator, a load and store pair per initialised byte, a branch to code_start when
 /// the pairs end below it, and a separator, as the items from 0-based position on.
 void Insert_start_up_code(ItemList& items, const DataMemory& data, int position, int code_start);
+
+/// After the passes: inserts the start-up code that program needs, and reports a code segment
+/// that starts too low for it and instructions that .ORG put back into its words.
+void Place_start_up_code(Program& program, Diagnostics& messages);
 
 #endif  // TEVLIN_LISTING_STARTUP_H_
