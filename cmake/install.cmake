@@ -5,20 +5,20 @@ set(TEVLIN_MAINTAINER "tevlin maintainers <maintainers@tevlin.example>")
 
 if(WIN32)
   # One folder to unpack anywhere: the program beside its README and examples.
-  install(TARGETS tevlin tevlin-dis RUNTIME DESTINATION .)
+  install(TARGETS tevlin tevlin-dis tevlin-lsp RUNTIME DESTINATION .)
   install(FILES README.md CHANGELOG.md DESTINATION .)
   install(FILES ${TEVLIN_EXAMPLES} DESTINATION examples)
   set(CPACK_GENERATOR ZIP)
   set(CPACK_SYSTEM_NAME win64)
 else()
   include(GNUInstallDirs)
-  install(TARGETS tevlin tevlin-dis RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+  install(TARGETS tevlin tevlin-dis tevlin-lsp RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
   install(FILES README.md DESTINATION ${CMAKE_INSTALL_DOCDIR})
   install(FILES ${TEVLIN_EXAMPLES} DESTINATION ${CMAKE_INSTALL_DOCDIR}/examples)
 
   # The manual pages take their version from the project and are installed compressed, as
   # Debian keeps manual pages.
-  foreach(page tevlin tevlin-dis)
+  foreach(page tevlin tevlin-dis tevlin-lsp)
     configure_file(man/${page}.1.in man/${page}.1 @ONLY)
     add_custom_command(
       OUTPUT man/${page}.1.gz

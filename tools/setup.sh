@@ -16,6 +16,7 @@ build_packages="
     cmake
     make
     libfmt-dev
+    nlohmann-json3-dev
 "
 test_packages="
     libgtest-dev

@@ -422,7 +422,7 @@ bool FormMatcher::continues_list(const FormRow& row, int token) const {
            row.tokens[0] == shifted_[0] && token == ',';
 }
 
-void FormMatcher::add_expected(TokenSet& expected) const {
+void FormMatcher::add_expected(TokenSet& expected, bool accepted_only) const {
     if (after_list_comma_) {
         expected.set(static_cast<size_t>(shifted_[0]));
         return;
@@ -430,6 +430,7 @@ void FormMatcher::add_expected(TokenSet& expected) const {
     const FamilyRows& rows = kFamilyRows[static_cast<size_t>(family_)];
     for (size_t i = rows.first; i < rows.last; i++) {
         const FormRow& row = kForms[i];
+        if (accepted_only && !row.action.accepted) continue;
         if (count_ < kMaxFormTokens) {
             const int next = row.tokens[static_cast<size_t>(count_)];
             if (extends(row, next)) expected.set(static_cast<size_t>(next));

@@ -29,7 +29,8 @@ class LineParser {
   public:
     enum class Step { kShifted, kLineDone, kRejected };
 
-    explicit LineParser(Statements& statements) : statements_(statements) {}
+    /// Runs the actions of statements; with none, it only follows the grammar.
+    explicit LineParser(Statements* statements) : statements_(statements) {}
 
     // Ready for the next line; the matcher is started afresh by the next keyword.
     void reset() {
@@ -43,7 +44,7 @@ class LineParser {
         switch (phase_) {
             case Phase::kStart:
                 if (token == EOL) {
-                    statements_.empty_line_done();
+                    if (statements_ != nullptr) statements_->empty_line_done();
                     return Step::kLineDone;
                 }
                 if (token == SYMBOL) {
@@ -55,12 +56,12 @@ class LineParser {
                 return start_statement(token, start, false);
             case Phase::kName:
                 if (token != ':') return Step::kRejected;
-                statements_.label_read(label_, label_start_);
+                if (statements_ != nullptr) statements_->label_read(label_, label_start_);
                 phase_ = Phase::kLabelled;
                 return Step::kShifted;
             case Phase::kLabelled:
                 if (token == EOL) {
-                    statements_.label_line_done(label_, label_start_);
+                    if (statements_ != nullptr) statements_->label_line_done(label_, label_start_);
                     return Step::kLineDone;
                 }
                 return start_statement(token, start, true);
@@ -70,8 +71,9 @@ class LineParser {
         return Step::kRejected;
     }
 
-    /// Adds the tokens that the line could go on with to expected.
-    void add_expected(TokenSet& expected) const {
+    /// Adds the tokens that the line could go on with to expected; with accepted_only, only
+    /// those of operand forms that the language has.
+    void add_expected(TokenSet& expected, bool accepted_only = false) const {
         switch (phase_) {
             case Phase::kStart:
             case Phase::kLabelled:
@@ -89,7 +91,7 @@ class LineParser {
                 expected.set(':');
                 break;
             case Phase::kOperands:
-                matcher_.add_expected(expected);
+                matcher_.add_expected(expected, accepted_only);
                 break;
         }
     }
@@ -104,7 +106,9 @@ class LineParser {
         }
         labelled_ = labelled;
         keyword_start_ = start;
-        if (keyword_->family == Family::kDb) statements_.start_db_values();
+        if (keyword_->family == Family::kDb && statements_ != nullptr) {
+            statements_->start_db_values();
+        }
         matcher_.start(keyword_->family);
         phase_ = Phase::kOperands;
         return Step::kShifted;
@@ -113,14 +117,16 @@ class LineParser {
     Step shift_operand(int token, const TokenValue& value, size_t start) {
         const FormMatcher::Result result = matcher_.shift(token, value, start);
         if (result == FormMatcher::Result::kRejected) return Step::kRejected;
-        if (keyword_->family == Family::kDb && token == NUM) statements_.add_db_value(value.number);
+        if (statements_ == nullptr) return Step::kShifted;
+        if (keyword_->family == Family::kDb && token == NUM)
+            statements_->add_db_value(value.number);
         if (result == FormMatcher::Result::kShifted) return Step::kShifted;
-        statements_.statement_done(*keyword_, keyword_start_, matcher_.row(), matcher_.operands(),
-                                   labelled_ ? &label_ : nullptr, label_start_);
+        statements_->statement_done(*keyword_, keyword_start_, matcher_.row(), matcher_.operands(),
+                                    labelled_ ? &label_ : nullptr, label_start_);
         return Step::kLineDone;
     }
 
-    Statements& statements_;
+    Statements* statements_;
     Phase phase_ = Phase::kStart;
     std::string label_;
     size_t label_start_ = 0;
@@ -194,7 +200,7 @@ class Parse {
     Diagnostics& messages_;
     Explainer explainer_;
     Statements statements_;
-    LineParser line_{statements_};
+    LineParser line_{&statements_};
     TokenValue value_;
     bool line_seen_ = false;
     int errors_on_line_ = 0;  // syntax errors on the line being read
@@ -210,6 +216,17 @@ const Keyword* Find_keyword(int token) {
 
 bool Takes_label(Family family) {
     return Is_instruction_family(family) || family == Family::kByte || family == Family::kDb;
+}
+
+TokenSet Expected_after(const std::vector<int>& codes) {
+    LineParser line(nullptr);
+    const TokenValue value;
+    TokenSet expected;
+    for (const int code : codes) {
+        if (line.shift(code, value, 0) != LineParser::Step::kShifted) return expected;
+    }
+    line.add_expected(expected, true);
+    return expected;
 }
 
 void Assemble(Scanner& scanner, Diagnostics& messages, Program& program) {

@@ -82,8 +82,9 @@ class FormMatcher {
     /// Takes the next token, which starts at start in the prepared line; on kComplete, row() is
     /// the form that the line matched.
     Result shift(int token, const TokenValue& value, size_t start);
-    /// Adds the tokens that would extend a form to expected.
-    void add_expected(TokenSet& expected) const;
+    /// Adds the tokens that would extend a form to expected; with accepted_only, only forms
+    /// that the language has, not those that are reported as wrong.
+    void add_expected(TokenSet& expected, bool accepted_only = false) const;
     /// The form that EOL completed.
     const FormRow& row() const { return *complete_; }
     /// The value-carrying tokens in line order (punctuation left out; a list keeps its first).

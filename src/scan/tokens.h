@@ -29,24 +29,25 @@ enum TokenCode : int {
 };
 
 // A directive: its spelling, held in place so that trying it reads no other memory, its code,
-// the statement it begins, and whether it counts only at the beginning of a line.
+// the statement it begins, whether it counts only at the beginning of a line, and what it does.
 struct Directive {
     char text[6];
     DirectiveCode code;
     Family family;
     bool at_line_start_only;
+    const char* purpose;
 };
 
 // clang-format off
 inline constexpr Directive kDirectives[] = {
-    // text     code      family            at_line_start_only
-    {".ORG",    DIR_ORG,  Family::kOrg,     true},
-    {".CSEG",   DIR_CSEG, Family::kSegment, true},
-    {".DSEG",   DIR_DSEG, Family::kSegment, true},
-    {".EQU",    DIR_EQU,  Family::kEqu,     true},
-    {".DEF",    DIR_DEF,  Family::kDef,     true},
-    {".BYTE",   DIR_BYTE, Family::kByte,    false},
-    {".DB",     DIR_DB,   Family::kDb,      false},
+    // text     code      family            at_line_start_only  purpose
+    {".ORG",    DIR_ORG,  Family::kOrg,     true,  "sets the address of the current segment (code 0 to 1023, data 0 to 255)"},
+    {".CSEG",   DIR_CSEG, Family::kSegment, true,  "goes on in the code segment"},
+    {".DSEG",   DIR_DSEG, Family::kSegment, true,  "goes on in the data segment"},
+    {".EQU",    DIR_EQU,  Family::kEqu,     true,  "names a constant (0 to 1024)"},
+    {".DEF",    DIR_DEF,  Family::kDef,     true,  "names a register; the name begins with R_"},
+    {".BYTE",   DIR_BYTE, Family::kByte,    false, "reserves bytes of data memory, after an optional label"},
+    {".DB",     DIR_DB,   Family::kDb,      false, "gives data bytes their first values, which the start-up code stores, after an optional label"},
 };
 // clang-format on
 
@@ -70,6 +71,14 @@ constexpr int Mnemonic_token(size_t row) { return kFirstMnemonicToken + static_c
 
 /// The token of the directive in row of kDirectives.
 constexpr int Directive_token(size_t row) { return kFirstDirectiveToken + static_cast<int>(row); }
+
+/// The token of the directive whose code is code.
+constexpr int Directive_token_of(DirectiveCode code) {
+    for (size_t row = 0; row < std::size(kDirectives); row++) {
+        if (kDirectives[row].code == code) return Directive_token(row);
+    }
+    return 0;
+}
 
 /// One past the last token code.
 constexpr int kTokenLimit = kFirstDirectiveToken + static_cast<int>(std::size(kDirectives));
