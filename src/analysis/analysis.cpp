@@ -10,6 +10,7 @@
 Analysis::Analysis(std::string text) : text_(std::move(text)) {
     {
         Scanner scanner(text_);
+        scanner.keep_tokens_of_next_pass(&tokens_);
         Diagnostics messages(nullptr, nullptr, &messages_);
         Assemble(scanner, messages, program_);
         Place_start_up_code(program_, messages);
@@ -30,32 +31,27 @@ Analysis::Analysis(std::string text) : text_(std::move(text)) {
     for (size_t i = 0; i + 1 < references.first.size(); i++) {
         referred_[i] = references.first[i + 1] > references.first[i];
     }
-    index_tokens();
+    index_lines();
 }
 
-// The tokens of every line, read again by the same scanner that the passes read them with.
-void Analysis::index_tokens() {
-    Scanner scanner(text_);
-    TokenValue value;
-    int line = 1;
-    first_token_.assign(line_starts_.size() + 2, 0);
-    for (int code = scanner.next(value); code != TOK_END; code = scanner.next(value)) {
-        tokens_.push_back({line, scanner.span_of(scanner.token_start(), scanner.token_end()), code,
-                           value.number});
-        if (code == EOL) {
-            line++;
-            first_token_[static_cast<size_t>(line)] = tokens_.size();
-        }
+// Where the tokens of each line begin, among those the second pass read.
+void Analysis::index_lines() {
+    first_token_.assign(line_starts_.size() + 2, tokens_.size());
+    for (size_t i = tokens_.size(); i-- > 0;) {
+        const size_t line = static_cast<size_t>(tokens_[i].line);
+        if (line < first_token_.size()) first_token_[line] = i;
     }
-    for (size_t i = static_cast<size_t>(line) + 1; i < first_token_.size(); i++) {
-        first_token_[i] = tokens_.size();
+    for (size_t line = first_token_.size() - 1; line-- > 1;) {
+        first_token_[line] = std::min(first_token_[line], first_token_[line + 1]);
     }
 }
 
 std::string_view Analysis::line(int line) const {
     const size_t start = line_start(line);
-    const size_t end = std::min(text_.find('\n', start), text_.size());
-    return std::string_view(text_).substr(start, end - start);
+    const size_t next = static_cast<size_t>(line) < line_starts_.size()
+                            ? line_starts_[static_cast<size_t>(line)] - 1
+                            : text_.size();
+    return std::string_view(text_).substr(start, next - start);
 }
 
 const Item* Analysis::item(int line) const {

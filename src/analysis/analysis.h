@@ -15,15 +15,6 @@
 #include "items/items.h"
 #include "scan/tokens.h"
 
-// A token of the source: its line, where it stands in it, and its code and number as the
-// scanner gave them.
-struct SourceToken {
-    int32_t line = 0;
-    Span span;
-    int32_t code = 0;
-    int32_t number = 0;
-};
-
 // Where a name is written: its line and span (the name alone, without parentheses around it).
 struct NamePlace {
     int32_t line = 0;
@@ -69,7 +60,7 @@ class Analysis {
     bool is_referred_to(uint32_t number) const { return referred_[number]; }
 
   private:
-    void index_tokens();
+    void index_lines();
 
     std::string text_;
     Program program_;

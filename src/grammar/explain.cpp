@@ -49,14 +49,19 @@ struct Situation {
                line.tokens[index - 1].end == line.tokens[index].start;
     }
     bool labelled() const { return code(0) == SYMBOL && code(1) == ':'; }
-    // The index of the line's mnemonic or directive, or the number of tokens.
+    // The index of the mnemonic or directive of the statement that the message is about: the
+    // last one up to its token (a line that a syntax error cut may hold several), or the number
+    // of tokens when there is none.
     size_t keyword_index() const {
-        const size_t index = labelled() ? 2 : 0;
-        return Find_keyword(code(index)) != nullptr ? index : line.tokens.size();
+        for (size_t i = std::min(at + 1, line.tokens.size()); i-- > 0;) {
+            if (Find_keyword(code(i)) != nullptr) return i;
+        }
+        return line.tokens.size();
     }
     const Keyword* keyword() const { return Find_keyword(code(keyword_index())); }
     Note note_at(size_t index, std::string text) const {
-        return {line.number, line.spans[index], std::move(text), std::string(line.text)};
+        const Span span = index < line.spans.size() ? line.spans[index] : Span{};
+        return {line.number, span, std::move(text), std::string(line.text)};
     }
 };
 
@@ -323,6 +328,8 @@ bool names_other_than_register(const Situation& s) {
     return s.code(index) == SYMBOL && s.explainer.symbols().find(s.text(index)) != nullptr;
 }
 
+bool in_mnemonic(const Situation& s) { return is_mnemonic(s.code(s.keyword_index())); }
+
 bool in_operands_of_mnemonic(const Situation& s) {
     return is_mnemonic(s.code(s.keyword_index())) && s.at > s.keyword_index();
 }
@@ -552,7 +559,7 @@ constexpr NoteRule kNoteRules[] = {
     {K::kSyntaxError,   kAnyToken,     kAnyToken,     names_other_than_register,    not_a_register_note},
     {K::kWrongOperands, kAnyToken,     kAnyToken,     names_other_than_register,    not_a_register_note},
     {K::kSyntaxError,   kAnyToken,     kAnyToken,     in_operands_of_mnemonic,      forms_note},
-    {K::kWrongOperands, kAnyToken,     kAnyToken,     nullptr,                      forms_note},
+    {K::kWrongOperands, kAnyToken,     kAnyToken,     in_mnemonic,                  forms_note},
     {K::kSyntaxError,   kAnyToken,     kAnyToken,     in_operands_of_directive,     forms_note},
     {K::kUndefinedName, kAnyToken,     kAnyToken,     undefined_failed_definition,  failed_definition_here_note},
     {K::kUndefinedName, kAnyToken,     kAnyToken,     undefined_near_name,          near_name_note},
@@ -599,12 +606,6 @@ const Explainer::Line& Explainer::current_line(int line) {
         }
     }
     return current_;
-}
-
-Span Explainer::span_at(size_t focus, int line) {
-    const Line& current = current_line(line);
-    const size_t at = index_of(current, focus);
-    return at < current.tokens.size() ? current.spans[at] : Span{};
 }
 
 Detail Explainer::explain(const Trouble& trouble, int line) {

@@ -38,8 +38,6 @@ class Explainer {
     /// Where trouble's token stands in the current line, numbered line, and the notes that
     /// explain it.
     Detail explain(const Trouble& trouble, int line);
-    /// Where the token at focus stands in the current line, numbered line.
-    Span span_at(size_t focus, int line);
     /// Remembers the names that the current line, numbered line, would have defined but for
     /// its syntax error; the first pass calls it, so that later lines may say why a name is not
     /// defined.

@@ -19,8 +19,7 @@ void Statements::error(MessageKind kind, const std::string& message, size_t focu
 
 // A name's column is kept for the editors, which point at its definition.
 void Statements::define(const std::string& name, SymbolKind kind, int value, size_t focus) {
-    const int column =
-        messages_.wants_details() ? explainer_.span_at(focus, position_.line).column : 0;
+    const int column = messages_.wants_details() ? scanner_.span_of(focus, focus).column : 0;
     if (!program_.symbols.define(name, kind, value, position_.line, column)) {
         error(MessageKind::kDuplicateName,
               Format_message("Multiple definitions for label: %s", name.c_str()), focus);

@@ -9,9 +9,9 @@
 #include "lsp/document.h"
 #include "lsp/json.h"
 
-/// The textDocument/publishDiagnostics notification for document: the run's messages, then
-/// warnings and hints that the command does not print.
-Json Diagnostics_of(const Document& document);
+/// The textDocument/publishDiagnostics notification for document, as text: the run's messages,
+/// then warnings and hints that the command does not print.
+std::string Diagnostics_of(const Document& document);
 
 Json Hover_at(const Document& document, const Json& params);
 Json Definition_of(const Document& document, const Json& params);

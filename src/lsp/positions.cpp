@@ -17,9 +17,10 @@ size_t utf8_length(unsigned char lead) {
 }  // namespace
 
 LineMap::LineMap(std::string_view text) : text_(text), starts_{0} {
-    for (size_t i = 0; i < text.size(); i++) {
+    for (size_t i = text.find_first_of("\r\n"); i != std::string_view::npos;
+         i = text.find_first_of("\r\n", i)) {
         if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') i++;
-        if (text[i] == '\n' || text[i] == '\r') starts_.push_back(i + 1);
+        starts_.push_back(++i);
     }
 }
 

@@ -106,13 +106,13 @@ void LanguageServer::notification(const std::string& method, const Json& params,
         auto& document = documents_[uri];
         document = std::make_unique<Document>(
             uri, version, Text_of(Member(Member(&params, "textDocument"), "text")), encoding_);
-        out.push_back(Serialize(Diagnostics_of(*document)));
+        out.push_back(Diagnostics_of(*document));
     } else if (method == "textDocument/didChange") {
         const auto found = documents_.find(uri);
         if (found == documents_.end()) return;
         const Json* changes = Member(&params, "contentChanges");
         found->second->change(version, changes != nullptr ? *changes : Json::array());
-        out.push_back(Serialize(Diagnostics_of(*found->second)));
+        out.push_back(Diagnostics_of(*found->second));
     } else if (method == "textDocument/didClose") {
         if (documents_.erase(uri) == 0) return;
         out.push_back(Serialize({{"jsonrpc", "2.0"},

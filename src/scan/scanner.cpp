@@ -7,6 +7,7 @@
 #include <array>
 #include <climits>
 #include <cstdint>
+#include <utility>
 
 namespace {
 
@@ -340,6 +341,10 @@ int Scanner::next(TokenValue& value) {
         token_start_ = static_cast<size_t>(p - line);
         position_ = static_cast<size_t>(end - line);
         at_line_start_ = token == EOL;
+        if (kept_tokens_ != nullptr) {
+            kept_tokens_->push_back({line_, span_of(token_start_, position_), token, value.number});
+            line_ += token == EOL ? 1 : 0;
+        }
         return token;
     }
 }
@@ -374,4 +379,6 @@ std::vector<LineToken> Scanner::line_tokens() const {
 void Scanner::restart() {
     reader_.rewind();
     ended_ = false;
+    kept_tokens_ = std::exchange(next_pass_tokens_, nullptr);
+    line_ = 1;
 }

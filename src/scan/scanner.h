@@ -29,6 +29,8 @@ class Scanner {
     int next(TokenValue& value);
     /// Starts a new pass over the source from its first line.
     void restart();
+    /// Appends every token of the next pass to tokens, with its line and span.
+    void keep_tokens_of_next_pass(std::vector<SourceToken>* tokens) { next_pass_tokens_ = tokens; }
     /// The line that the last token came from, as read, without its line end.
     std::string_view line() const { return reader_.text(); }
 
@@ -47,6 +49,9 @@ class Scanner {
     SourceReader reader_;
     size_t position_ = 0;  // of the next character in the prepared line
     size_t token_start_ = 0;
+    std::vector<SourceToken>* kept_tokens_ = nullptr;  // of this pass, or null
+    std::vector<SourceToken>* next_pass_tokens_ = nullptr;
+    int32_t line_ = 1;           // the line of the next token kept
     bool at_line_start_ = true;  // where .ORG, .CSEG, .DSEG, .EQU and .DEF count
     bool ended_ = false;
 };

@@ -4,6 +4,7 @@
 
 #include <bitset>
 #include <cstddef>
+#include <cstdint>
 #include <iterator>
 #include <string>
 
@@ -85,6 +86,14 @@ constexpr int kTokenLimit = kFirstDirectiveToken + static_cast<int>(std::size(kD
 
 // A set of token codes, such as those that may come next on a line.
 using TokenSet = std::bitset<kTokenLimit>;
+
+// A token of the source: its line, where it stands in it, and its code and number.
+struct SourceToken {
+    int32_t line = 0;
+    Span span;
+    int32_t code = 0;
+    int32_t number = 0;
+};
 
 // Value of a token: number for numbers, registers and OTHERCHAR (0 for the rest); text for
 // SYMBOL, REGNAME, INDREGNAME and STRING.

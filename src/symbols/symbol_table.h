@@ -48,6 +48,8 @@ class SymbolTable {
     References references() const;
     /// The symbol numbered number, in the order defined.
     const Symbol& symbol(uint32_t number) const;
+    /// The number of symbols.
+    size_t size() const { return symbols_.size(); }
 
   private:
     size_t find_slot(const std::string& name, uint64_t hash) const;

@@ -38,6 +38,7 @@ TEST(FuzzRegressions, FindingsAndHostileSourcesKeepTheInvariants) {
         {"11 digits", ".ORG 99999999999\nMOV R1, 99999999999\n.DSEG\n.DB 99999999999\n"},
         {".ORG at the last word", ".ORG 1023\nNOP\nNOP\n"},
         {"no final line end after an error", "ADD R1,"},
+        {"a statement after a cut label", "a#b: in\na b: in\nx: y: ADD\n"},
     };
     for (const auto& entry : std::filesystem::directory_iterator(TEVLIN_FUZZ_REGRESSIONS_DIR)) {
         sources.emplace_back(entry.path().filename().string(), Read_file(entry.path()));
