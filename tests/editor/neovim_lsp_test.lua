@@ -14,6 +14,7 @@ local tevlin = os.getenv('TEVLIN')
 local source_dir = os.getenv('TEVLIN_SOURCE_DIR')
 local folder = vim.fn.tempname()
 
+-- The version of the document that the server last published diagnostics for, by URI.
 local published = {}
 local client_id
 
@@ -35,13 +36,12 @@ local function request(buf, method, params)
   return replies[client_id].result
 end
 
--- Waits for the diagnostics that the server publishes after change() has changed the buffer.
+-- Waits, after change() has changed the buffer, for the diagnostics of its text as it stands.
 local function after_diagnostics(buf, change)
-  local uri = vim.uri_from_bufnr(buf)
-  local before = published[uri] or 0
   change()
+  local uri = vim.uri_from_bufnr(buf)
   wait_for(function()
-    return (published[uri] or 0) > before
+    return published[uri] ~= nil and published[uri] == vim.lsp.util.buf_versions[buf]
   end, 'diagnostics of ' .. uri)
 end
 
@@ -200,7 +200,7 @@ local function main()
     handlers = {
       ['textDocument/publishDiagnostics'] = function(err, result, context, config)
         vim.lsp.diagnostic.on_publish_diagnostics(err, result, context, config)
-        published[result.uri] = (published[result.uri] or 0) + 1
+        published[result.uri] = result.version
       end,
     },
   })
