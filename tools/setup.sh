@@ -27,6 +27,7 @@ test_packages="
     chromium
     node-acorn
     vim
+    neovim
 "
 # The npm packages of these folders, each where it has a package.json.
 npm_folders="
