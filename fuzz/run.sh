@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds a libFuzzer target with clang and fuzzes it for a bounded time.
-# Usage: fuzz/run.sh [SECONDS] [assembler|reader]   (default 120 s, the assembler)
-# The assembler starts from the committed corpus, the examples and the golden sources; the image
+# Usage: fuzz/run.sh [SECONDS] [assembler|reader|lsp]   (default 120 s, the assembler)
+# The assembler and the language server start from the committed corpus, the examples and the
+# golden sources (the language server also from the messages of its transcripts); the image
 # reader from the three image files of every example. The corpus lives in a scratch directory
 # and never grows. Exits non-zero on any finding (crash, sanitizer report, leak, timeout, broken
 # invariant); the reproducer is then left in the scratch directory, whose path is printed.
@@ -10,7 +11,7 @@ cd "$(dirname "$0")/.."
 seconds=${1:-120}
 target=${2:-assembler}
 build_dir=${TEVLIN_FUZZ_BUILD_DIR:-build-fuzz}
-[[ $target =~ ^(assembler|reader)$ ]] || { echo "usage: fuzz/run.sh [SECONDS] [assembler|reader]" >&2; exit 2; }
+[[ $target =~ ^(assembler|reader|lsp)$ ]] || { echo "usage: fuzz/run.sh [SECONDS] [assembler|reader|lsp]" >&2; exit 2; }
 
 CC=clang CXX=clang++ cmake -S . -B "$build_dir" -DTEVLIN_FUZZ=ON -DTEVLIN_TESTS=OFF \
     -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
@@ -20,8 +21,9 @@ cmake --build "$build_dir" -j2 --target "fuzz_$target" fuzz_keywords tevlin
 if [ -z "${TMPDIR:-}" ] && [ -w /dev/shm ]; then export TMPDIR=/dev/shm; fi
 scratch=$(mktemp -d "${TMPDIR:-/tmp}/tevlin-fuzz-run-XXXXXX")
 mkdir -p "$scratch/corpus" "$scratch/artifacts"
-if [ "$target" = assembler ]; then
+if [ "$target" != reader ]; then
     cp fuzz/corpus/* fuzz/regressions/* examples/*.asm "$scratch/corpus/"
+    [ "$target" = assembler ] || cp tests/lsp/transcripts/* "$scratch/corpus/"
     for source in tests/golden/*/prog.asm; do
         cp "$source" "$scratch/corpus/golden_$(basename "$(dirname "$source")").asm"
     done

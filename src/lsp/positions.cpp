@@ -2,6 +2,7 @@
 #include "lsp/positions.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace {
 
@@ -17,10 +18,16 @@ size_t utf8_length(unsigned char lead) {
 }  // namespace
 
 LineMap::LineMap(std::string_view text) : text_(text), starts_{0} {
-    for (size_t i = text.find_first_of("\r\n"); i != std::string_view::npos;
-         i = text.find_first_of("\r\n", i)) {
-        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') i++;
-        starts_.push_back(++i);
+    const bool carriage_returns = text.find('\r') != std::string_view::npos;
+    for (size_t i = 0; i < text.size(); i++) {
+        if (!carriage_returns) {
+            const void* newline = std::memchr(text.data() + i, '\n', text.size() - i);
+            if (newline == nullptr) break;
+            i = static_cast<size_t>(static_cast<const char*>(newline) - text.data());
+        } else if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
+            i++;
+        }
+        if (text[i] == '\n' || text[i] == '\r') starts_.push_back(i + 1);
     }
 }
 

@@ -8,6 +8,7 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 
 #include "support/session.h"
 
@@ -47,12 +48,15 @@ std::string take_console_text(const fs::path& path) {
 }  // namespace
 
 ProcessResult Run_program(const std::string& program, const std::vector<std::string>& args,
-                          const std::string& dir) {
+                          const std::string& dir, const std::string* input) {
     const fs::path out_path = fs::absolute(dir + ".stdout");
     const fs::path err_path = fs::absolute(dir + ".stderr");
+    const fs::path in_path = fs::absolute(dir + ".stdin");
+    std::ofstream(in_path, std::ios::binary) << (input != nullptr ? *input : std::string());
     std::string command = quoted(program);
     for (const std::string& arg : args) command += " " + quoted(arg);
-    command += " >" + quoted(out_path.string()) + " 2>" + quoted(err_path.string());
+    command += " <" + quoted(in_path.string()) + " >" + quoted(out_path.string()) + " 2>" +
+               quoted(err_path.string());
 #ifdef _WIN32
     // cmd.exe drops the first and the last quote of a command line that starts with one.
     command = "\"" + command + "\"";
@@ -62,6 +66,7 @@ ProcessResult Run_program(const std::string& program, const std::vector<std::str
     fs::current_path(dir);
     result.exit_code = exit_code_of(std::system(command.c_str()));
     fs::current_path(previous);
+    fs::remove(in_path);
     result.out = take_console_text(out_path);
     result.err = take_console_text(err_path);
     return result;

@@ -12,9 +12,10 @@ struct ProcessResult {
                          // Windows console line end adds
 };
 
-/// Runs program with args, with dir as its working directory, and returns how it ended and
-/// what it printed. Nothing is left behind in dir but what the program wrote there.
+/// Runs program with args, with dir as its working directory and input on its standard input
+/// (none when input is null), and returns how it ended and what it printed. Nothing is left
+/// behind in dir but what the program wrote there.
 ProcessResult Run_program(const std::string& program, const std::vector<std::string>& args,
-                          const std::string& dir);
+                          const std::string& dir, const std::string* input = nullptr);
 
 #endif  // TEVLIN_TESTS_SUPPORT_PROCESS_H_
