@@ -1,9 +1,11 @@
-// The page's one way into tevlin and tevlin-dis: their own main, compiled to WebAssembly, run on
+// The worker's one way into tevlin and tevlin-dis: their own main, compiled to WebAssembly, run on
 // files in memory.
 import createTevlin from 'tevlin-programs/tevlin.js';
-import tevlinWasm from 'tevlin-programs/tevlin.wasm';
+import tevlinWasm from 'tevlin-programs/tevlin.wasm.gz';
 import createTevlinDis from 'tevlin-programs/tevlin-dis.js';
-import tevlinDisWasm from 'tevlin-programs/tevlin-dis.wasm';
+import tevlinDisWasm from 'tevlin-programs/tevlin-dis.wasm.gz';
+
+import { gunzipped } from './bytes.js';
 
 const kPrograms = {
     tevlin: { create: createTevlin, wasm: tevlinWasm },
@@ -12,15 +14,16 @@ const kPrograms = {
 
 // Each program's code is compiled once, in the background from the start.
 const compiled = new Map(
-    Object.entries(kPrograms).map(([program, { wasm }]) => [program, WebAssembly.compile(wasm)]),
+    Object.entries(kPrograms).map(([program, { wasm }]) => [
+        program,
+        WebAssembly.compileStreaming(gunzipped(wasm, 'application/wasm')),
+    ]),
 );
 
-// Where the standard output and error of the run in progress go. main runs to its end without
-// yielding, so runs never overlap there.
-let io;
 let runCount = 0;
 
 // One instance of each program serves every run: a run of main keeps no state beyond its end.
+// An instance whose main stopped (an assertion, memory exhausted) is left for a new one.
 const instances = new Map();
 
 function start(program) {
@@ -35,16 +38,38 @@ async function instantiate(program) {
             WebAssembly.instantiate(module, imports).then((instance) => receive(instance, module));
             return {};
         },
-        stdout: (byte) => io.stdout.push(byte),
-        stderr: (byte) => io.stderr.push(byte),
     });
+}
+
+// The program's standard output and error go into files, emptied for each run: a file takes
+// the text in one piece where a device would pass it on byte by byte.
+function openStandardFiles(FS) {
+    for (const [fd, path] of [[1, '/stdout'], [2, '/stderr']]) {
+        FS.close(FS.streams[fd]);
+        FS.open(path, 'w');
+    }
+}
+
+function callMain(program, instance, args) {
+    try {
+        const exitCode = instance.callMain(args);
+        instance._fflush(0);
+        return exitCode;
+    } catch (error) {
+        instances.delete(program);
+        throw Object.assign(new Error(`${program} stopped: ${error.message}`), {
+            name: 'ProgramStopped',
+        });
+    }
 }
 
 /**
  * Runs program ('tevlin' or 'tevlin-dis') with args as its command line, in an empty folder
  * that holds files (a Map from name to bytes). Names with a '/' stay out of the folder, as a
- * path into a folder that does not exist. Resolves to the exit code, standard output and error
- * (bytes), and every file in the folder afterwards, in the order they were made.
+ * path into a folder that does not exist. Resolves to the exit code, how long main ran,
+ * standard output and error (bytes), and every file in the folder afterwards, in the order they
+ * were made. Throws an
+ * error named ProgramStopped when the program stops without an exit code.
  */
 export async function run(program, args, files) {
     const instance = await start(program);
@@ -60,9 +85,10 @@ export async function run(program, args, files) {
             // A name the folder cannot hold ('.', ''): the program reports the source missing.
         }
     }
-    io = { stdout: [], stderr: [] };
-    const exitCode = instance.callMain(args);
-    instance._fflush(0);
+    openStandardFiles(FS);
+    const started = performance.now();
+    const exitCode = callMain(program, instance, args);
+    const milliseconds = performance.now() - started;
     const made = new Map();
     for (const name of FS.readdir('.')) {
         if (!FS.isFile(FS.stat(name).mode)) continue;
@@ -71,11 +97,11 @@ export async function run(program, args, files) {
     }
     FS.chdir('/');
     FS.rmdir(folder);
-    // The devices hand over signed bytes; Uint8Array takes them modulo 256.
     return {
         exitCode,
-        stdout: Uint8Array.from(io.stdout),
-        stderr: Uint8Array.from(io.stderr),
+        milliseconds,
+        stdout: FS.readFile('/stdout'),
+        stderr: FS.readFile('/stderr'),
         files: made,
     };
 }

@@ -1,0 +1,84 @@
+// The page's worker: runs tevlin and tevlin-dis away from the page's thread, and turns what they
+// write into what the page shows, so that the page stays quick to answer whatever the source.
+import { deflateSync, inflateSync, strFromU8, strToU8, zipSync } from 'fflate';
+
+import { bytesToText, textLines, textToBytes } from './bytes.js';
+import { run } from './programs.js';
+import { serve } from './rpc.js';
+
+// For each line of a program's messages, the source line that it names, or 0.
+function namedLines(lines) {
+    return Int32Array.from(lines, (line) => Number(/line# \((\d+)\)/.exec(line)?.[1] ?? 0));
+}
+
+// Where each line of a program's output starts, and where one more would start: a message is
+// decoded only when it comes into view.
+function lineStarts(bytes) {
+    const starts = [0];
+    for (let end = bytes.indexOf(10); end >= 0; end = bytes.indexOf(10, end + 1)) {
+        starts.push(end + 1);
+    }
+    if (starts.at(-1) < bytes.length) starts.push(bytes.length + 1);
+    return Int32Array.from(starts);
+}
+
+// A line's entry in the listing: its header line "(NNNN)" and the indented lines of its errors
+// below. The entries as (source line, first listing line, last listing line), lines from 1.
+function listingEntries(listing) {
+    const entries = [];
+    let open = false;
+    listing.split('\n').forEach((line, index) => {
+        const header = /^\((\d+)\)/.exec(line);
+        if (header) {
+            entries.push(Number(header[1]), index + 1, index + 1);
+            open = true;
+        } else if (line !== '' && !line.startsWith(' ')) {
+            open = false;
+        } else if (open && line.trim() !== '') {
+            entries[entries.length - 1] = index + 1;
+        }
+    });
+    return Int32Array.from(entries);
+}
+
+serve({
+    /** Assembles text as the file name: the exit code, how long main ran, the standard error
+     *  and where its lines start, the source line that each line names (or 0), the lines named,
+     *  in order, the listing's entries and the files in the order they were made, the source
+     *  first. */
+    async assemble({ name, text }) {
+        const result = await run('tevlin', [name], new Map([[name, textToBytes(text)]]));
+        const listing = result.files.get(`${name.slice(0, -3)}asl`);
+        const named = namedLines(textLines(result.stderr));
+        return {
+            exitCode: result.exitCode,
+            milliseconds: result.milliseconds,
+            stderr: result.stderr,
+            starts: lineStarts(result.stderr),
+            named,
+            marked: Int32Array.from(new Set(named.filter((line) => line > 0))).sort(),
+            entries: listingEntries(listing ? bytesToText(listing) : ''),
+            files: [...result.files],
+        };
+    },
+
+    async readImage({ name, bytes }) {
+        const { exitCode, stdout, stderr } = await run('tevlin-dis', [name], new Map([[name, bytes]]));
+        return { exitCode, stdout, stderr };
+    },
+
+    zip: (files) => zipSync(Object.fromEntries(files)),
+
+    /** The source's bytes compressed into URL-safe text (base64url), as links and the browser's
+     *  storage keep it. */
+    pack: (text) =>
+        btoa(strFromU8(deflateSync(textToBytes(text)), true))
+            .replaceAll('+', '-')
+            .replaceAll('/', '_')
+            .replace(/=+$/, ''),
+
+    unpack: (packed) =>
+        bytesToText(
+            inflateSync(strToU8(atob(packed.replaceAll('-', '+').replaceAll('_', '/')), true)),
+        ),
+});
