@@ -128,12 +128,14 @@ function showDownloads(name, files) {
             button(`All as ${zipName}`, async () => download(zipName, await call('zip', files))),
         );
     }
-    const images = [`${name.slice(0, -3)}mem`, 'prog_rom.vhd', 'xprog_rom.vhd'];
-    const empty = files.filter(([file, bytes]) => images.includes(file) && bytes.length === 0);
+    const written = new Map(files);
+    const empty = [`${name.slice(0, -3)}mem`, 'prog_rom.vhd', 'xprog_rom.vhd'].filter(
+        (file) => written.get(file)?.length === 0,
+    );
     const note = element('downloads-note');
     note.textContent =
         empty.length === 0 ? ''
-        : `${empty.map(([file]) => file).join(', ')} ${empty.length === 1 ? 'is' : 'are'} empty: ` +
+        : `${empty.join(', ')} ${empty.length === 1 ? 'is' : 'are'} empty: ` +
           'tevlin writes no program into them while the source has errors.';
     note.hidden = empty.length === 0;
 }
@@ -426,9 +428,9 @@ async function start() {
     setUpPrinting();
 
     await (kept() ? restoreProgram() : loadProgram('demo.asm', bytesToText(demo), { example: 'demo.asm' }));
+    await openLinkedProgram();
     await colouring;
     performance.mark('ready');
-    await openLinkedProgram();
 }
 
 start().catch((error) => {
