@@ -391,13 +391,16 @@ async function start() {
         debug: createPane(element('debug'), 'Debug file'),
         disassembly: createPane(element('disassembly'), 'Disassembly'),
     };
+    const examples = element('example');
+    examples.append(...[...kExamples.keys()].map((name) => new Option(name, name)));
+    // The first program goes to the worker while the rest of the page is set up.
+    const loaded =
+        kept() ? restoreProgram() : loadProgram('demo.asm', bytesToText(demo), { example: 'demo.asm' });
+
     showTab = setUpTabs((panel) => {
         if (panes[panel.id]) showWaitingFile(panes[panel.id]);
         followCursor(true);
     });
-
-    const examples = element('example');
-    examples.append(...[...kExamples.keys()].map((name) => new Option(name, name)));
     examples.addEventListener('change', async () => {
         const name = examples.value;
         if (!name) return;
@@ -427,7 +430,7 @@ async function start() {
     });
     setUpPrinting();
 
-    await (kept() ? restoreProgram() : loadProgram('demo.asm', bytesToText(demo), { example: 'demo.asm' }));
+    await loaded;
     await openLinkedProgram();
     await colouring;
     performance.mark('ready');

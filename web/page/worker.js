@@ -3,7 +3,7 @@
 import { deflateSync, inflateSync, strFromU8, strToU8, zipSync } from 'fflate';
 
 import { bytesToText, textLines, textToBytes } from './bytes.js';
-import { run } from './programs.js';
+import { run, startTevlin } from './programs.js';
 import { serve } from './rpc.js';
 
 // For each line of a program's messages, the source line that it names, or 0.
@@ -41,6 +41,7 @@ function listingEntries(listing) {
     return Int32Array.from(entries);
 }
 
+startTevlin();
 serve({
     /** Assembles text as the file name: the exit code, how long main ran, the standard error
      *  and where its lines start, the source line that each line names (or 0), the lines named,
