@@ -125,7 +125,8 @@ const lineStart = (doc, n) => doc.line(Math.max(1, Math.min(n, doc.lines))).from
 
 const setErrorLines = StateEffect.define();
 
-// Where the marked lines start, in order: set by each run, moved along with edits until the next.
+// Where the marked lines start, in order: set by each run, moved along with edits until the next,
+// which may move one into the line before.
 const errorLineStarts = StateField.define({
     create: () => [],
     update(starts, transaction) {
@@ -162,14 +163,19 @@ const errorLineBackgrounds = ViewPlugin.fromClass(
             this.decorations = this.draw(view);
         }
         update(update) {
-            if (update.viewportChanged || marksMoved(update)) this.decorations = this.draw(update.view);
+            if (update.viewportChanged || marksMoved(update))
+                this.decorations = this.draw(update.view);
         }
         draw(view) {
             const starts = view.state.field(errorLineStarts);
             const marks = new RangeSetBuilder();
+            let last = -1;
             for (const { from, to } of view.visibleRanges) {
                 for (let i = firstStartFrom(starts, from); starts[i] <= to; i++) {
-                    marks.add(starts[i], starts[i], errorLineDecoration);
+                    const line = view.state.doc.lineAt(starts[i]).from;
+                    if (line <= last) continue;
+                    marks.add(line, line, errorLineDecoration);
+                    last = line;
                 }
             }
             return marks.finish();
@@ -187,7 +193,7 @@ const errorGutter = gutter({
     class: 'cm-error-gutter',
     lineMarker(view, line) {
         const starts = view.state.field(errorLineStarts);
-        return starts[firstStartFrom(starts, line.from)] === line.from ? errorMarker : null;
+        return starts[firstStartFrom(starts, line.from)] <= line.to ? errorMarker : null;
     },
     lineMarkerChange: marksMoved,
 });

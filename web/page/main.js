@@ -103,6 +103,7 @@ function pickListingLine(line) {
 }
 
 function setStale(stale) {
+    element('outputs').setAttribute('aria-busy', String(stale));
     element('outputs').classList.toggle('stale', stale);
     element('source').classList.toggle('stale', stale);
     for (const offered of element('downloads').querySelectorAll('button')) offered.disabled = stale;
@@ -121,7 +122,9 @@ function showOutput(id, bytes, whenEmpty) {
 
 function showDownloads(name, files) {
     const downloads = element('downloads');
-    downloads.replaceChildren(...files.map(([file, bytes]) => button(file, () => download(file, bytes))));
+    downloads.replaceChildren(
+        ...files.map(([file, bytes]) => button(file, () => download(file, bytes))),
+    );
     if (files.length > 0) {
         const zipName = `${name.slice(0, -3)}zip`;
         downloads.append(
@@ -134,9 +137,10 @@ function showDownloads(name, files) {
     );
     const note = element('downloads-note');
     note.textContent =
-        empty.length === 0 ? ''
-        : `${empty.join(', ')} ${empty.length === 1 ? 'is' : 'are'} empty: ` +
-          'tevlin writes no program into them while the source has errors.';
+        empty.length === 0 ?
+            ''
+        :   `${empty.join(', ')} ${empty.length === 1 ? 'is' : 'are'} empty: ` +
+            'tevlin writes no program into them while the source has errors.';
     note.hidden = empty.length === 0;
 }
 
@@ -249,7 +253,9 @@ function checkName() {
     notice.hidden = name.endsWith('asm');
     if (notice.hidden) return;
     const taken =
-        /asm$/i.test(name) ? `${name.slice(0, -3)}asm` : `${name.replace(/\.[^.]*$/, '') || 'prog'}.asm`;
+        /asm$/i.test(name) ?
+            `${name.slice(0, -3)}asm`
+        :   `${name.replace(/\.[^.]*$/, '') || 'prog'}.asm`;
     notice.querySelector('span').textContent =
         `tevlin takes only a file name that ends in asm, in small letters: it refuses ${name}.`;
     const rename = notice.querySelector('button');
@@ -309,7 +315,8 @@ async function share() {
     element('share-link').value = link;
     element('share-note').textContent =
         link.length > kLinkMax ?
-            `This link is ${link.length} characters long, too long for most browsers: share the file instead.`
+            `This link is ${link.length} characters long, too long for most browsers: ` +
+            'share the file instead.'
         :   'The program travels in the link itself: opening it sends nothing anywhere.';
     element('share').showModal();
     element('share-link').select();
@@ -320,7 +327,8 @@ async function copyLink() {
         await navigator.clipboard.writeText(element('share-link').value);
         element('share-note').textContent = 'The link is copied.';
     } catch {
-        element('share-note').textContent = 'The browser did not copy it: select the link and copy it.';
+        element('share-note').textContent =
+            'The browser did not copy it: select the link and copy it.';
     }
 }
 
@@ -350,7 +358,8 @@ async function openSource(file) {
 }
 
 // A dropped image file is read back; anything else is taken for a source.
-const openDropped = (file) => (/\.(mem|vhd)$/i.test(file.name) ? readImage(file) : openSource(file));
+const openDropped = (file) =>
+    /\.(mem|vhd)$/i.test(file.name) ? readImage(file) : openSource(file);
 
 function pickFile(input, onFile) {
     input.addEventListener('change', () => input.files[0] && onFile(input.files[0]));
@@ -395,7 +404,9 @@ async function start() {
     examples.append(...[...kExamples.keys()].map((name) => new Option(name, name)));
     // The first program goes to the worker while the rest of the page is set up.
     const loaded =
-        kept() ? restoreProgram() : loadProgram('demo.asm', bytesToText(demo), { example: 'demo.asm' });
+        kept() ? restoreProgram() : (
+            loadProgram('demo.asm', bytesToText(demo), { example: 'demo.asm' })
+        );
 
     showTab = setUpTabs((panel) => {
         if (panes[panel.id]) showWaitingFile(panes[panel.id]);

@@ -67,7 +67,9 @@ export function createPane(parent, label, onPick) {
 // a block at a time, in blocks ever smaller.
 function agreeing(a, b, limit, fromEnd) {
     const part = (text, at, length) =>
-        fromEnd ? text.slice(text.length - at - length, text.length - at) : text.slice(at, at + length);
+        fromEnd ?
+            text.slice(text.length - at - length, text.length - at)
+        :   text.slice(at, at + length);
     let length = 0;
     for (let block = 4096; block >= 1; block >>= 4) {
         while (length + block <= limit && part(a, length, block) === part(b, length, block)) {
@@ -86,7 +88,11 @@ function replaceText(view, text) {
     const start = agreeing(shown, text, Math.min(shown.length, text.length), false);
     const end = agreeing(shown, text, Math.min(shown.length, text.length) - start, true);
     view.dispatch({
-        changes: { from: start, to: shown.length - end, insert: text.slice(start, text.length - end) },
+        changes: {
+            from: start,
+            to: shown.length - end,
+            insert: text.slice(start, text.length - end),
+        },
     });
     shownTexts.set(view, text);
 }

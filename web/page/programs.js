@@ -40,13 +40,14 @@ async function instantiate(program) {
     });
 }
 
-// The program's standard output and error go into files, emptied for each run: a file takes
-// the text in one piece where a device would pass it on byte by byte.
+// The program's standard output and error (1 and 2) go into files, emptied for each run: a file
+// takes the text in one piece where a device would pass it on byte by byte. A file opened takes
+// the lowest number free.
 function openStandardFiles(FS) {
-    for (const [fd, path] of [[1, '/stdout'], [2, '/stderr']]) {
-        FS.close(FS.streams[fd]);
+    ['/stdout', '/stderr'].forEach((path, index) => {
+        FS.close(FS.streams[index + 1]);
         FS.open(path, 'w');
-    }
+    });
 }
 
 function callMain(program, instance, args) {

@@ -64,7 +64,11 @@ serve({
     },
 
     async readImage({ name, bytes }) {
-        const { exitCode, stdout, stderr } = await run('tevlin-dis', [name], new Map([[name, bytes]]));
+        const { exitCode, stdout, stderr } = await run(
+            'tevlin-dis',
+            [name],
+            new Map([[name, bytes]]),
+        );
         return { exitCode, stdout, stderr };
     },
 

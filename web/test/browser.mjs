@@ -21,16 +21,19 @@ after(() => browser.close());
 
 export const isReady = () => performance.getEntriesByName('ready').length === 1;
 
-/** A new page at url, in a context of its own unless given one, ready; its errors collected. */
-export async function open(url = kPage, context = undefined, viewport = { width: 1366, height: 768 }) {
-    const page = await (context ?? await browser.newContext({ viewport, acceptDownloads: true }))
-        .newPage();
+/** A new page at url, in a context of its own, ready; its errors collected. */
+export async function open(url = kPage, viewport = { width: 1366, height: 768 }) {
+    const page = await (await browser.newContext({ viewport, acceptDownloads: true })).newPage();
     page.errors = [];
     page.on('pageerror', (error) => page.errors.push(error.message));
     await page.goto(url);
     await page.waitForFunction(isReady);
     return page;
 }
+
+/** The number of the line that the editor's cursor is on. */
+export const activeLine = async (page) =>
+    Number(await page.textContent('.cm-lineNumbers .cm-activeLineGutter'));
 
 export const measures = (page, name) =>
     page.evaluate((n) => performance.getEntriesByName(n).length, name);

@@ -9,17 +9,15 @@ import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { test } from 'node:test';
 
-import { downloaded, kPage, open, openAs, runOf } from './browser.mjs';
+import { activeLine, downloaded, kPage, open, openAs, runOf } from './browser.mjs';
 import { kExamples, kTevlin, runIn } from './support.mjs';
 
 const page = await open();
 const lines = () => page.locator('#editor .cm-line').allTextContents();
-const activeLine = async () =>
-    Number(await page.textContent('.cm-lineNumbers .cm-activeLineGutter'));
 const load = (name, source) =>
     runOf(page, 'assemble', () => openAs(page, '#source-file', name, source));
 
-test('a source named LAB3.ASM is a source, assembled as LAB3.asm when the student says so', async () => {
+test('a source named LAB3.ASM is a source, assembled as LAB3.asm when asked', async () => {
     const [[, source]] = kExamples;
     await load('LAB3.ASM', source);
     assert.match(await page.textContent('#name-notice'), /refuses LAB3\.ASM/);
@@ -29,7 +27,7 @@ test('a source named LAB3.ASM is a source, assembled as LAB3.asm when the studen
     assert.deepEqual(await downloaded(page, 'LAB3.asl'), native.files.get('LAB3.asl'));
 });
 
-test('the messages are one Tab stop with the arrow keys inside; the tabs take the arrow keys', async () => {
+test('the messages are one Tab stop with arrow keys inside; the tabs take arrow keys', async () => {
     await load('keys.asm', 'brn a\nbrn b\nbrn c\n');
     await page.click('.cm-content');
     await page.keyboard.press('Tab');
@@ -38,7 +36,7 @@ test('the messages are one Tab stop with the arrow keys inside; the tabs take th
     await page.keyboard.press('ArrowDown');
     assert.match(await page.textContent('#messages [aria-selected=true]'), /"C" has not/);
     await page.keyboard.press('Enter');
-    assert.equal(await activeLine(), 3);
+    assert.equal(await activeLine(page), 3);
     await page.focus('#messages');
     await page.keyboard.press('Tab');
     assert.equal(await page.evaluate(() => document.activeElement.id), 'listing-tab');
@@ -126,7 +124,7 @@ test('a link carries every example and every byte value, byte for byte', async (
 });
 
 test('at 400 pixels the page is one column and never scrolls sideways', async () => {
-    const narrow = await open(kPage, undefined, { width: 400, height: 800 });
+    const narrow = await open(kPage, { width: 400, height: 800 });
     assert.ok(await narrow.evaluate(() => document.documentElement.scrollWidth <= innerWidth));
     const tab = await narrow.locator('#rom-reader-tab').boundingBox();
     assert.ok(tab.x + tab.width <= 400);
@@ -141,7 +139,7 @@ test('the listing follows the cursor, and a click on an entry moves the cursor',
     await page.keyboard.press('Enter');
     assert.match(await page.textContent('#listing .cm-entry'), /^\(0025\)/);
     await page.click('#listing .cm-line >> text=/^\\(0027\\)/');
-    assert.equal(await activeLine(), 27);
+    assert.equal(await activeLine(page), 27);
 });
 
 test('printed, the page holds the source and every line of the listing', async () => {
