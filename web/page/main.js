@@ -15,7 +15,7 @@ import { bytesToText, gunzipped, textLines } from './bytes.js';
 import { ask, button, download, element, setUpTabs } from './controls.js';
 import { colour, createEditor, goToLine, markLines, setText } from './editor.js';
 import { createMessageList } from './messages.js';
-import { createPane, highlightEntry, showFile, showWaitingFile, textOf } from './panes.js';
+import { createPane, highlightEntry } from './panes.js';
 import { connect } from './rpc.js';
 import { keep, kept, linkTo, takeLinkedProgram } from './storage.js';
 
@@ -111,7 +111,7 @@ function setStale(stale) {
 
 // A file in its pane, with a note in place of a file that is empty or was not written.
 function showOutput(id, bytes, whenEmpty) {
-    showFile(panes[id], bytes ?? new Uint8Array());
+    panes[id].show(bytes ?? new Uint8Array());
     const note = element(id).querySelector('.empty-note');
     note.textContent =
         !bytes ? 'tevlin wrote no such file: see its messages.'
@@ -343,7 +343,7 @@ async function readImage(file) {
         element('image-status').textContent = `${file.name}: ${error.message}`;
     }
     showTab('rom-reader');
-    showFile(panes.disassembly, result.stdout);
+    panes.disassembly.show(result.stdout);
     const list = element('image-messages');
     list.replaceChildren();
     for (const text of textLines(result.stderr)) {
@@ -372,7 +372,7 @@ function pickFile(input, onFile) {
 function setUpPrinting() {
     const parts = ['print-source-name', 'print-source', 'print-listing-name', 'print-listing'];
     window.addEventListener('beforeprint', () => {
-        const listing = textOf(panes.listing);
+        const listing = panes.listing.text();
         element('print-source-name').textContent = fileName.value;
         element('print-source').textContent = editor.state.doc.toString();
         element('print-listing-name').textContent = listing && `${fileName.value.slice(0, -3)}asl`;
@@ -409,7 +409,7 @@ async function start() {
         );
 
     showTab = setUpTabs((panel) => {
-        if (panes[panel.id]) showWaitingFile(panes[panel.id]);
+        panes[panel.id]?.update();
         followCursor(true);
     });
     examples.addEventListener('change', async () => {
@@ -422,7 +422,7 @@ async function start() {
     element('open-source').addEventListener('click', pickFile(element('source-file'), openSource));
     element('open-image').addEventListener('click', pickFile(element('image-file'), readImage));
     element('edit-disassembly').addEventListener('click', () =>
-        replaceProgram('disassembly.asm', textOf(panes.disassembly)),
+        replaceProgram('disassembly.asm', panes.disassembly.text()),
     );
     element('share-program').addEventListener('click', share);
     element('copy-link').addEventListener('click', copyLink);

@@ -43,26 +43,6 @@ const picking = (onPick) => {
     ];
 };
 
-/** A read-only view of a file in parent, named label; onPick, when given, is called with the
- *  line number that a click or Enter picks. */
-export function createPane(parent, label, onPick) {
-    return new EditorView({
-        parent,
-        state: EditorState.create({
-            extensions: [
-                EditorState.readOnly.of(true),
-                EditorState.lineSeparator.of('\n'),
-                specialCharacters,
-                drawSelection(),
-                search({ top: true }),
-                onPick ? [entryLines, picking(onPick)] : [],
-                keymap.of([...searchKeymap, ...defaultKeymap]),
-                EditorView.contentAttributes.of({ 'aria-label': label }),
-            ],
-        }),
-    });
-}
-
 // How far from their start (or, with fromEnd, from their end) the texts a and b agree, compared
 // a block at a time, in blocks ever smaller.
 function agreeing(a, b, limit, fromEnd) {
@@ -79,47 +59,68 @@ function agreeing(a, b, limit, fromEnd) {
     return length;
 }
 
-// The text that each pane shows, and the file that a hidden pane is to show once it is shown.
-const shownTexts = new WeakMap();
-const waitingFiles = new WeakMap();
-
-function replaceText(view, text) {
-    const shown = shownTexts.get(view) ?? '';
-    const start = agreeing(shown, text, Math.min(shown.length, text.length), false);
-    const end = agreeing(shown, text, Math.min(shown.length, text.length) - start, true);
-    view.dispatch({
-        changes: {
-            from: start,
-            to: shown.length - end,
-            insert: text.slice(start, text.length - end),
+/** A pane in parent that shows a file read-only, named label; onPick, when given, is called with
+ *  the line number that a click or Enter picks. The pane reads its file and makes its view only
+ *  when it is in view: a page of tabs shows one file at a time. */
+export function createPane(parent, label, onPick) {
+    let view = null;
+    let shown = '';
+    let waiting = new Uint8Array();
+    const makeView = () =>
+        new EditorView({
+            parent,
+            state: EditorState.create({
+                extensions: [
+                    EditorState.readOnly.of(true),
+                    EditorState.lineSeparator.of('\n'),
+                    specialCharacters,
+                    drawSelection(),
+                    search({ top: true }),
+                    onPick ? [entryLines, picking(onPick)] : [],
+                    keymap.of([...searchKeymap, ...defaultKeymap]),
+                    EditorView.contentAttributes.of({ 'aria-label': label }),
+                ],
+            }),
+        });
+    // The new text replaces only what differs from the text shown, so that where the pane was
+    // scrolled to stays in view.
+    const replaceText = (text) => {
+        const start = agreeing(shown, text, Math.min(shown.length, text.length), false);
+        const end = agreeing(shown, text, Math.min(shown.length, text.length) - start, true);
+        view.dispatch({
+            changes: {
+                from: start,
+                to: shown.length - end,
+                insert: text.slice(start, text.length - end),
+            },
+        });
+        shown = text;
+    };
+    return {
+        /** Shows a file (bytes) now if the pane is in view, else once it comes into view. */
+        show(bytes) {
+            waiting = bytes;
+            if (!parent.closest('[hidden]')) this.update();
         },
-    });
-    shownTexts.set(view, text);
+        /** Shows the file that the pane waited with while it was out of view. */
+        update() {
+            if (!waiting) return;
+            view ??= makeView();
+            replaceText(bytesToText(waiting));
+            waiting = null;
+        },
+        /** The text that the pane shows or is to show. */
+        text: () => (waiting ? bytesToText(waiting) : shown),
+        /** The view, once the pane was in view; null before. */
+        view: () => view,
+    };
 }
 
-/** Shows a file (bytes) in the pane as text, changing only what differs from the text shown,
- *  so that where the pane was scrolled to stays in view. A hidden pane takes the file once it
- *  is shown: the page reads only the files in view. */
-export function showFile(view, bytes) {
-    if (view.dom.closest('[hidden]')) {
-        waitingFiles.set(view, bytes);
-        return;
-    }
-    waitingFiles.delete(view);
-    replaceText(view, bytesToText(bytes));
-}
-
-/** Shows the file that the pane waited with while it was hidden. */
-export function showWaitingFile(view) {
-    if (waitingFiles.has(view)) showFile(view, waitingFiles.get(view));
-}
-
-/** The text that the pane shows or is to show. */
-export const textOf = (view) =>
-    waitingFiles.has(view) ? bytesToText(waitingFiles.get(view)) : (shownTexts.get(view) ?? '');
-
-/** Highlights the listing lines first to last and scrolls them into view; null clears. */
-export function highlightEntry(view, lines) {
+/** Highlights the listing lines first to last of a listing's pane and scrolls them into view;
+ *  null clears. */
+export function highlightEntry(pane, lines) {
+    const view = pane.view();
+    if (!view) return;
     const effects = [setEntry.of(lines)];
     if (lines) {
         const at = view.state.doc.line(Math.min(lines[0], view.state.doc.lines)).from;
