@@ -24,6 +24,7 @@ test_packages="
     npm:npm
     emscripten
     chromium
+    poppler-utils
     node-acorn
 "
 # The npm packages of these folders, each where it has a package.json.
