@@ -69,9 +69,9 @@ const kHighlightStyle = HighlightStyle.define([
     { tag: tags.invalid, class: 'tok-invalid' },
 ]);
 
-// CodeMirror colours no further than this into a line; the grammar reads no further either, so
-// that a line of megabytes costs no more than one of this length.
-const kColouredLineMax = 10000;
+// The colours stop this far into a line. The grammar's time grows with the square of a line's
+// length beyond a few hundred characters, and the assembler reads no more than 255 of a line.
+const kColouredLineMax = 500;
 
 // A CodeMirror language that tokenizes each line with the TextMate grammar, carrying the
 // grammar's rule stack from line to line.
@@ -113,7 +113,9 @@ const kColumnOneDirective = /^[ \t]+(?=\.(?:ORG|CSEG|DSEG|EQU|DEF)\b)/i;
 const directivesToColumnOne = EditorState.transactionFilter.of((transaction) => {
     if (!transaction.isUserEvent('input.type')) return transaction;
     const line = transaction.newDoc.lineAt(transaction.newSelection.main.head);
-    const indent = kColumnOneDirective.exec(line.text);
+    // A line being typed is short; the start of a longer one is enough to look at.
+    const start = transaction.newDoc.sliceString(line.from, Math.min(line.to, line.from + 100));
+    const indent = kColumnOneDirective.exec(start);
     if (!indent) return transaction;
     const dedent = { from: line.from, to: line.from + indent[0].length };
     return [transaction, { changes: dedent, sequential: true }];

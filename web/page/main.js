@@ -25,7 +25,7 @@ const kExamples = new Map([
     ['tables.asm', tables],
 ]);
 
-// Typing pauses this long before the source is assembled and kept again.
+// Typing pauses this long before the source is assembled, and kept, again.
 const kAssembleDelayMs = 150;
 // The name of a program typed over an example, which is no longer that example.
 const kTypedName = 'prog.asm';
@@ -183,6 +183,7 @@ async function assembleOnce() {
         const result = await call('assemble', { name, text: editor.state.doc.toString() });
         if (wanted !== changes) return;
         showRun(name, result);
+        keepProgram(name, result.packed, wanted);
         performance.measure('assemble', { start: started });
     } catch (error) {
         if (wanted !== changes) return;
@@ -210,18 +211,15 @@ function assemble() {
     return running;
 }
 
-async function keepProgram() {
-    const keeping = changes;
-    try {
-        const packed = await call('pack', editor.state.doc.toString());
-        const { example, edited } = program;
-        if (!keep({ name: fileName.value, packed, example, edited })) {
-            throw new Error('the browser keeps no program this large: download it to keep it');
-        }
-        keptChanges = Math.max(keptChanges, keeping);
+// The program is kept after each run that is shown, as the run packed it; changesKept counts the
+// changes that it holds.
+function keepProgram(name, packed, changesKept) {
+    const { example, edited } = program;
+    if (keep({ name, packed, example, edited })) {
+        keptChanges = changesKept;
         notify('');
-    } catch (error) {
-        notify(`This program is not kept: ${error.message}.`);
+    } else {
+        notify('This program is too large for the browser to keep: download it to keep it.');
     }
 }
 
@@ -230,10 +228,7 @@ function changed() {
     setStale(true);
     checkName();
     clearTimeout(assembleTimer);
-    assembleTimer = setTimeout(() => {
-        assemble();
-        keepProgram();
-    }, kAssembleDelayMs);
+    assembleTimer = setTimeout(assemble, kAssembleDelayMs);
 }
 
 function onEdit() {
@@ -281,9 +276,7 @@ function loadProgram(name, text, { example = null, edited = false } = {}) {
 async function replaceProgram(name, text, options) {
     const question = `Replace your program ${fileName.value} with ${name}? Your changes are lost.`;
     if (program.edited && !(await ask(question, `Replace with ${name}`))) return false;
-    const loaded = loadProgram(name, text, options);
-    keepProgram();
-    await loaded;
+    await loadProgram(name, text, options);
     return true;
 }
 

@@ -41,14 +41,24 @@ function listingEntries(listing) {
     return Int32Array.from(entries);
 }
 
+// A source's bytes compressed into URL-safe text (base64url), as links and the browser's storage
+// keep it.
+const pack = (source) =>
+    btoa(strFromU8(deflateSync(source), true))
+        .replaceAll('+', '-')
+        .replaceAll('/', '_')
+        .replace(/=+$/, '');
+
 startTevlin();
 serve({
     /** Assembles text as the file name: the exit code, how long main ran, the standard error
      *  and where its lines start, the source line that each line names (or 0), the lines named,
-     *  in order, the listing's entries and the files in the order they were made, the source
-     *  first. */
+     *  in order, the listing's entries, the files in the order they were made, the source first,
+     *  and the source packed. */
     async assemble({ name, text }) {
-        const result = await run('tevlin', [name], new Map([[name, textToBytes(text)]]));
+        const source = textToBytes(text);
+        const packed = pack(source);
+        const result = await run('tevlin', [name], new Map([[name, source]]));
         const listing = result.files.get(`${name.slice(0, -3)}asl`);
         const named = namedLines(textLines(result.stderr));
         return {
@@ -60,6 +70,7 @@ serve({
             marked: Int32Array.from(new Set(named.filter((line) => line > 0))).sort(),
             entries: listingEntries(listing ? bytesToText(listing) : ''),
             files: [...result.files],
+            packed,
         };
     },
 
@@ -74,13 +85,7 @@ serve({
 
     zip: (files) => zipSync(Object.fromEntries(files)),
 
-    /** The source's bytes compressed into URL-safe text (base64url), as links and the browser's
-     *  storage keep it. */
-    pack: (text) =>
-        btoa(strFromU8(deflateSync(textToBytes(text)), true))
-            .replaceAll('+', '-')
-            .replaceAll('/', '_')
-            .replace(/=+$/, ''),
+    pack: (text) => pack(textToBytes(text)),
 
     unpack: (packed) =>
         bytesToText(
