@@ -27,8 +27,8 @@ emcmake cmake -S "$web/.." -B "$wasm_build" -DCMAKE_BUILD_TYPE=MinSizeRel -DTEVL
 cmake --build "$wasm_build" -j2
 
 # The page carries its WebAssembly compressed (gzip), and unpacks it as it compiles it. Its
-# worker's script is bundled on its own and carried as text: a page opened from file:// can start
-# a worker only from a script it makes itself.
+# workers' scripts, the assembler's and the ROM reader's, are bundled on their own and carried as
+# text: a page opened from file:// can start a worker only from a script it makes itself.
 for wasm in "$wasm_build/tevlin.wasm" "$wasm_build/tevlin-dis.wasm" \
     "$web/node_modules/vscode-oniguruma/release/onig.wasm"; do
     gzip -9nc "$wasm" >"$wasm_build/$(basename "$wasm").gz"
@@ -38,7 +38,8 @@ bundle() {
         --loader:.gz=binary --loader:.asm=binary --loader:.worker=text \
         --alias:tevlin-programs="$wasm_build" --log-level=warning
 }
-bundle "$web/page/worker.js" --outfile="$wasm_build/programs.worker"
+bundle "$web/page/assembler-worker.js" --outfile="$wasm_build/assembler.worker"
+bundle "$web/page/reader-worker.js" --outfile="$wasm_build/reader.worker"
 bundle "$web/page/main.js" --outfile="$out/playground.js"
 cp "$web/page/index.html" "$web/page/playground.css" "$out/"
 cp "$wasm_build/web/node/tevlin.mjs" "$wasm_build/web/node/tevlin-dis.mjs" "$out/"

@@ -1,9 +1,10 @@
 // The playground page: a source assembled as it is typed, its messages marked on their lines, the
 // files tevlin writes shown beside it and offered for download, image files read back by
 // tevlin-dis, and the student's program kept in the browser and shared by link. The programs run
-// in a worker, so that the editor answers every keystroke whatever the source.
-import workerCode from 'tevlin-programs/programs.worker';
+// in workers, so that the editor answers every keystroke whatever the source.
+import assemblerCode from 'tevlin-programs/assembler.worker';
 import onigWasm from 'tevlin-programs/onig.wasm.gz';
+import readerCode from 'tevlin-programs/reader.worker';
 import { OnigScanner, OnigString, loadWASM } from 'vscode-oniguruma';
 import { Registry } from 'vscode-textmate';
 
@@ -34,7 +35,9 @@ const kLinkMax = 2000000;
 
 const fileName = element('file-name');
 const status = element('status');
-const call = connect(workerCode);
+const assembler = connect(assemblerCode);
+// The ROM reader's worker starts with the first image file read.
+let reader;
 
 let editor;
 let showMessages;
@@ -128,7 +131,9 @@ function showDownloads(name, files) {
     if (files.length > 0) {
         const zipName = `${name.slice(0, -3)}zip`;
         downloads.append(
-            button(`All as ${zipName}`, async () => download(zipName, await call('zip', files))),
+            button(`All as ${zipName}`, async () =>
+                download(zipName, await assembler('zip', files)),
+            ),
         );
     }
     const written = new Map(files);
@@ -180,7 +185,7 @@ async function assembleOnce() {
     const name = fileName.value;
     const started = performance.now();
     try {
-        const result = await call('assemble', { name, text: editor.state.doc.toString() });
+        const result = await assembler('assemble', { name, text: editor.state.doc.toString() });
         if (wanted !== changes) return;
         showRun(name, result);
         keepProgram(name, result.packed, wanted);
@@ -285,7 +290,7 @@ async function openLinkedProgram() {
     if (!linked) return;
     let text;
     try {
-        text = await call('unpack', linked.packed);
+        text = await assembler('unpack', linked.packed);
     } catch {
         notify('The link is damaged: the program it carries cannot be read.');
         return;
@@ -296,7 +301,7 @@ async function openLinkedProgram() {
 async function restoreProgram() {
     const saved = kept();
     try {
-        const text = saved.text ?? (await call('unpack', saved.packed));
+        const text = saved.text ?? (await assembler('unpack', saved.packed));
         await loadProgram(saved.name, text, saved);
     } catch {
         await loadProgram('demo.asm', bytesToText(demo), { example: 'demo.asm' });
@@ -304,7 +309,7 @@ async function restoreProgram() {
 }
 
 async function share() {
-    const link = linkTo(fileName.value, await call('pack', editor.state.doc.toString()));
+    const link = linkTo(fileName.value, await assembler('pack', editor.state.doc.toString()));
     element('share-link').value = link;
     element('share-note').textContent =
         link.length > kLinkMax ?
@@ -330,7 +335,8 @@ async function readImage(file) {
     const bytes = new Uint8Array(await file.arrayBuffer());
     let result = { stdout: new Uint8Array(), stderr: new Uint8Array() };
     try {
-        result = await call('readImage', { name: file.name, bytes });
+        reader ??= connect(readerCode);
+        result = await reader('read', { name: file.name, bytes });
         element('image-status').textContent = `${file.name}: exit code ${result.exitCode}`;
     } catch (error) {
         element('image-status').textContent = `${file.name}: ${error.message}`;

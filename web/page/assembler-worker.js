@@ -1,10 +1,15 @@
-// The page's worker: runs tevlin and tevlin-dis away from the page's thread, and turns what they
-// write into what the page shows, so that the page stays quick to answer whatever the source.
+// The assembler's worker: runs tevlin away from the page's thread, and turns what it writes into
+// what the page shows, so that the page stays quick to answer whatever the source. It packs the
+// source for links and the browser's storage too, and zips the files.
 import { deflateSync, inflateSync, strFromU8, strToU8, zipSync } from 'fflate';
+import createTevlin from 'tevlin-programs/tevlin.js';
+import tevlinWasm from 'tevlin-programs/tevlin.wasm.gz';
 
 import { bytesToText, textLines, textToBytes } from './bytes.js';
-import { run, startTevlin } from './programs.js';
+import { program } from './programs.js';
 import { serve } from './rpc.js';
+
+const runTevlin = program('tevlin', createTevlin, tevlinWasm);
 
 // For each line of a program's messages, the source line that it names, or 0.
 function namedLines(lines) {
@@ -49,7 +54,6 @@ const pack = (source) =>
         .replaceAll('/', '_')
         .replace(/=+$/, '');
 
-startTevlin();
 serve({
     /** Assembles text as the file name: the exit code, how long main ran, the standard error
      *  and where its lines start, the source line that each line names (or 0), the lines named,
@@ -58,7 +62,7 @@ serve({
     async assemble({ name, text }) {
         const source = textToBytes(text);
         const packed = pack(source);
-        const result = await run('tevlin', [name], new Map([[name, source]]));
+        const result = await runTevlin([name], new Map([[name, source]]));
         const listing = result.files.get(`${name.slice(0, -3)}asl`);
         const named = namedLines(textLines(result.stderr));
         return {
@@ -72,15 +76,6 @@ serve({
             files: [...result.files],
             packed,
         };
-    },
-
-    async readImage({ name, bytes }) {
-        const { exitCode, stdout, stderr } = await run(
-            'tevlin-dis',
-            [name],
-            new Map([[name, bytes]]),
-        );
-        return { exitCode, stdout, stderr };
     },
 
     zip: (files) => zipSync(Object.fromEntries(files)),
