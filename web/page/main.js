@@ -383,7 +383,11 @@ function setUpPrinting() {
 }
 
 async function start() {
-    const colouring = loadGrammar().then((grammar) => colour(editor, grammar));
+    const grammar = loadGrammar();
+    // A worker starts, and takes a message, only while the page's thread is idle: the page waits
+    // for the assembler's to listen before it does its own work, and colours the source, its
+    // longest task, once the first run is shown.
+    await assembler.listening;
     editor = createEditor({
         parent: element('editor'),
         onChange: onEdit,
@@ -441,8 +445,8 @@ async function start() {
     setUpPrinting();
 
     await loaded;
+    colour(editor, await grammar);
     await openLinkedProgram();
-    await colouring;
     performance.mark('ready');
 }
 

@@ -11,7 +11,8 @@ function buffersIn(value, found = new Set()) {
     return found;
 }
 
-/** Answers the page's calls with methods (name to function of the call's argument). */
+/** Answers the page's calls with methods (name to function of the call's argument), and tells
+ *  the page that it listens. */
 export function serve(methods) {
     self.onmessage = async ({ data: { id, method, argument } }) => {
         try {
@@ -21,16 +22,21 @@ export function serve(methods) {
             self.postMessage({ id, error: { name: error.name, message: error.message } });
         }
     };
+    self.postMessage({ id: 0 });
 }
 
 /** The worker that runs code (the text of a script) as a function call(method, argument) that
- *  resolves to the method's result. The worker starts at once, and again at the next call after
- *  it failed: a failed worker's calls reject. */
+ *  resolves to the method's result; call.listening resolves once the worker listens. The worker
+ *  starts at once, and again at the next call after it failed: a failed worker's calls reject. */
 export function connect(code) {
     const url = URL.createObjectURL(new Blob([code], { type: 'text/javascript' }));
     const waiting = new Map();
     let worker;
     let calls = 0;
+    let listens;
+    const listening = new Promise((resolve) => {
+        listens = resolve;
+    });
 
     const fail = (error) => {
         worker.terminate();
@@ -41,6 +47,7 @@ export function connect(code) {
     const start = () => {
         worker = new Worker(url);
         worker.onmessage = ({ data: { id, result, error } }) => {
+            if (id === 0) return listens();
             const { resolve, reject } = waiting.get(id);
             waiting.delete(id);
             if (error) reject(Object.assign(new Error(error.message), { name: error.name }));
@@ -51,11 +58,12 @@ export function connect(code) {
     };
 
     start();
-    return (method, argument) =>
+    const call = (method, argument) =>
         new Promise((resolve, reject) => {
             if (!worker) start();
             const id = ++calls;
             waiting.set(id, { resolve, reject });
             worker.postMessage({ id, method, argument });
         });
+    return Object.assign(call, { listening });
 }
