@@ -26,19 +26,23 @@ export function serve(methods) {
 }
 
 /** The worker that runs code (the text of a script) as a function call(method, argument) that
- *  resolves to the method's result; call.listening resolves once the worker listens. The worker
- *  starts at once, and again at the next call after it failed: a failed worker's calls reject. */
+ *  resolves to the method's result; call.listening resolves once the worker listens, and rejects
+ *  if it fails first. The worker starts at once, and again at the next call after it failed: a
+ *  failed worker's calls reject. */
 export function connect(code) {
     const url = URL.createObjectURL(new Blob([code], { type: 'text/javascript' }));
     const waiting = new Map();
     let worker;
     let calls = 0;
     let listens;
-    const listening = new Promise((resolve) => {
+    let failsToListen;
+    const listening = new Promise((resolve, reject) => {
         listens = resolve;
+        failsToListen = reject;
     });
 
     const fail = (error) => {
+        failsToListen(error);
         worker.terminate();
         worker = undefined;
         for (const { reject } of waiting.values()) reject(error);
