@@ -1,5 +1,5 @@
 // The built page against the native programs: every example, golden source, random bytes, a
-// typed source and one of 130,000 messages give tevlin's messages, marks and downloads; image
+// typed source and one of 125,000 messages give tevlin's messages, marks and downloads; image
 // files read back as tevlin-dis reads them; the editor answers while a large source assembles.
 // Prints the page's size, its time to get ready, the time an assembly of examples/fill.asm takes,
 // from a keystroke to its marks, and the longest the page does not answer while a 20,000-line

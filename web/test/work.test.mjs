@@ -9,7 +9,7 @@ import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { test } from 'node:test';
 
-import { activeLine, downloaded, kPage, open, openAs, runOf } from './browser.mjs';
+import { activeLine, downloaded, isReady, kPage, open, openAs, runOf } from './browser.mjs';
 import { kExamples, kTevlin, runIn } from './support.mjs';
 
 const page = await open();
@@ -92,13 +92,13 @@ test('a reload from file:// brings the program back, the last keystrokes too', a
     await page.keyboard.type('; kept\n');
     await page.waitForTimeout(1000);
     await page.reload();
-    await page.waitForFunction(() => performance.getEntriesByName('ready').length === 1);
+    await page.waitForFunction(isReady);
     assert.deepEqual(await lines(), ['; kept', 'nop', '']);
     await page.click('.cm-content');
     await page.keyboard.press('Control+Home');
     await page.keyboard.type('; at once\n');
     await page.reload();
-    await page.waitForFunction(() => performance.getEntriesByName('ready').length === 1);
+    await page.waitForFunction(isReady);
     assert.deepEqual(await lines(), ['; at once', '; kept', 'nop', '']);
     assert.equal(await page.inputValue('#file-name'), 'good.asm');
 });
