@@ -43,20 +43,42 @@ const picking = (onPick) => {
     ];
 };
 
-// How far from their start (or, with fromEnd, from their end) the texts a and b agree, compared
-// a block at a time, in blocks ever smaller.
-function agreeing(a, b, limit, fromEnd) {
-    const part = (text, at, length) =>
-        fromEnd ?
-            text.slice(text.length - at - length, text.length - at)
-        :   text.slice(at, at + length);
-    let length = 0;
-    for (let block = 4096; block >= 1; block >>= 4) {
-        while (length + block <= limit && part(a, length, block) === part(b, length, block)) {
-            length += block;
-        }
+// The number of line ends among bytes from index from up to index to.
+function lineEnds(bytes, from, to) {
+    let count = 0;
+    for (let at = bytes.indexOf(10, from); at >= 0 && at < to; at = bytes.indexOf(10, at + 1)) {
+        count++;
     }
-    return length;
+    return count;
+}
+
+// The change that turns doc, the text of the file shown (bytes), into the text of the file next
+// (bytes): the lines between the lines that the two share at their start and at their end. Only
+// those are read, so a file of megabytes that changed in one line costs the page one line.
+function changeOf(doc, shown, next) {
+    const limit = Math.min(shown.length, next.length);
+    let start = 0;
+    while (start < limit && shown[start] === next[start]) start++;
+    // The shared start and end are whole lines: each ends, or starts, at a line end they share.
+    start = start === 0 ? 0 : shown.lastIndexOf(10, start - 1) + 1;
+    let end = 0;
+    const last = shown.length - 1;
+    while (end < limit - start && shown[last - end] === next[next.length - 1 - end]) end++;
+    const lineEnd = end === 0 ? -1 : shown.indexOf(10, shown.length - end);
+    end = lineEnd < 0 ? 0 : last - lineEnd;
+    // Where the line that starts at byte at starts in doc, its line ends counted on the shorter
+    // side of it.
+    const lineAt = (at) =>
+        doc.line(
+            at < shown.length / 2 ?
+                lineEnds(shown, 0, at) + 1
+            :   doc.lines - lineEnds(shown, at, shown.length),
+        ).from;
+    return {
+        from: lineAt(start),
+        to: end === 0 ? doc.length : lineAt(shown.length - end),
+        insert: bytesToText(next.subarray(start, next.length - end)),
+    };
 }
 
 /** A pane in parent that shows a file read-only, named label; onPick, when given, is called with
@@ -64,7 +86,7 @@ function agreeing(a, b, limit, fromEnd) {
  *  when it is in view: a page of tabs shows one file at a time. */
 export function createPane(parent, label, onPick) {
     let view = null;
-    let shown = '';
+    let shown = new Uint8Array();
     let waiting = new Uint8Array();
     const makeView = () =>
         new EditorView({
@@ -82,35 +104,24 @@ export function createPane(parent, label, onPick) {
                 ],
             }),
         });
-    // The new text replaces only what differs from the text shown, so that where the pane was
-    // scrolled to stays in view.
-    const replaceText = (text) => {
-        const start = agreeing(shown, text, Math.min(shown.length, text.length), false);
-        const end = agreeing(shown, text, Math.min(shown.length, text.length) - start, true);
-        view.dispatch({
-            changes: {
-                from: start,
-                to: shown.length - end,
-                insert: text.slice(start, text.length - end),
-            },
-        });
-        shown = text;
-    };
     return {
         /** Shows a file (bytes) now if the pane is in view, else once it comes into view. */
         show(bytes) {
             waiting = bytes;
             if (!parent.closest('[hidden]')) this.update();
         },
-        /** Shows the file that the pane waited with while it was out of view. */
+        /** Shows the file that the pane waited with while it was out of view, changing only the
+         *  lines that differ from the file shown, so that where the pane was scrolled to stays
+         *  in view. */
         update() {
             if (!waiting) return;
             view ??= makeView();
-            replaceText(bytesToText(waiting));
+            view.dispatch({ changes: changeOf(view.state.doc, shown, waiting) });
+            shown = waiting;
             waiting = null;
         },
         /** The text that the pane shows or is to show. */
-        text: () => (waiting ? bytesToText(waiting) : shown),
+        text: () => (waiting ? bytesToText(waiting) : (view?.state.doc.toString() ?? '')),
         /** The view, once the pane was in view; null before. */
         view: () => view,
     };

@@ -38,6 +38,11 @@ async function expectSameAsNative(name, source) {
         assert.equal(await activeLine(page), named[0]);
     }
 
+    // The listing as the pane shows it, which the page prints.
+    await page.evaluate(() => dispatchEvent(new Event('beforeprint')));
+    assert.equal(await page.textContent('#print-listing'),
+        bytesToText(native.files.get(name.replace(/asm$/, 'asl')) ?? ''));
+
     const files = new Map([[name, Buffer.from(source)], ...native.files]);
     const offered = new Map();
     for (const button of await page.$$('#downloads button')) {
