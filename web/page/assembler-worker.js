@@ -16,6 +16,12 @@ function namedLines(lines) {
     return Int32Array.from(lines, (line) => Number(/line# \((\d+)\)/.exec(line)?.[1] ?? 0));
 }
 
+// The lines that the messages name, in order, each once.
+function markedLines(named) {
+    const lines = named.filter((line) => line > 0).sort();
+    return lines.filter((line, index) => line !== lines[index - 1]);
+}
+
 // Where each line of a program's output starts, and where one more would start: a message is
 // decoded only when it comes into view.
 function lineStarts(bytes) {
@@ -71,7 +77,7 @@ serve({
             stderr: result.stderr,
             starts: lineStarts(result.stderr),
             named,
-            marked: Int32Array.from(new Set(named.filter((line) => line > 0))).sort(),
+            marked: markedLines(named),
             entries: listingEntries(listing ? bytesToText(listing) : ''),
             files: [...result.files],
             packed,
