@@ -385,8 +385,7 @@ function setUpPrinting() {
 async function start() {
     const grammar = loadGrammar();
     // A worker starts, and takes a message, only while the page's thread is idle: the page waits
-    // for the assembler's to listen before it does its own work, and colours the source, its
-    // longest task, once the first run is shown.
+    // for the assembler's to listen before it does its own work.
     await assembler.listening;
     editor = createEditor({
         parent: element('editor'),
@@ -405,11 +404,13 @@ async function start() {
     };
     const examples = element('example');
     examples.append(...[...kExamples.keys()].map((name) => new Option(name, name)));
-    // The first program goes to the worker while the rest of the page is set up.
+    // The first program goes to the worker, which takes it once this thread yields, and runs it
+    // while the rest of the page is set up and the source coloured.
     const loaded =
         kept() ? restoreProgram() : (
             loadProgram('demo.asm', bytesToText(demo), { example: 'demo.asm' })
         );
+    await new Promise((resolve) => setTimeout(resolve));
 
     showTab = setUpTabs((panel) => {
         panes[panel.id]?.update();
@@ -444,8 +445,8 @@ async function start() {
     });
     setUpPrinting();
 
-    await loaded;
     colour(editor, await grammar);
+    await loaded;
     await openLinkedProgram();
     performance.mark('ready');
 }
