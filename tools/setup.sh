@@ -25,6 +25,7 @@ test_packages="
     npm:npm
     emscripten
     chromium
+    poppler-utils
     node-acorn
     vim
     neovim

@@ -26,8 +26,20 @@ emcmake cmake -S "$web/.." -B "$wasm_build" -DCMAKE_BUILD_TYPE=MinSizeRel -DTEVL
     >/dev/null
 cmake --build "$wasm_build" -j2
 
-"$web/node_modules/.bin/esbuild" "$web/page/main.js" --bundle --minify --format=iife \
-    --target=es2022 --loader:.wasm=binary --loader:.asm=binary \
-    --alias:tevlin-programs="$wasm_build" --outfile="$out/playground.js" --log-level=warning
+# The page carries its WebAssembly compressed (gzip), and unpacks it as it compiles it. Its
+# workers' scripts, the assembler's and the ROM reader's, are bundled on their own and carried as
+# text: a page opened from file:// can start a worker only from a script it makes itself.
+for wasm in "$wasm_build/tevlin.wasm" "$wasm_build/tevlin-dis.wasm" \
+    "$web/node_modules/vscode-oniguruma/release/onig.wasm"; do
+    gzip -9nc "$wasm" >"$wasm_build/$(basename "$wasm").gz"
+done
+bundle() {
+    "$web/node_modules/.bin/esbuild" "$@" --bundle --minify --format=iife --target=es2022 \
+        --loader:.gz=binary --loader:.asm=binary --loader:.worker=text \
+        --alias:tevlin-programs="$wasm_build" --log-level=warning
+}
+bundle "$web/page/assembler-worker.js" --outfile="$wasm_build/assembler.worker"
+bundle "$web/page/reader-worker.js" --outfile="$wasm_build/reader.worker"
+bundle "$web/page/main.js" --outfile="$out/playground.js"
 cp "$web/page/index.html" "$web/page/playground.css" "$out/"
 cp "$wasm_build/web/node/tevlin.mjs" "$wasm_build/web/node/tevlin-dis.mjs" "$out/"

@@ -3,6 +3,9 @@
 // never holds. The assembler reads bytes, so the text always turns back into the same bytes.
 
 const decoder = new TextDecoder('utf-8', { ignoreBOM: true });
+// Most files are well-formed UTF-8 throughout: this decoder takes them in one call, and throws on
+// the others, which are then taken a sequence at a time.
+const wholeDecoder = new TextDecoder('utf-8', { ignoreBOM: true, fatal: true });
 const encoder = new TextEncoder();
 
 // The byte ranges of a well-formed UTF-8 sequence by its first byte: its length and the range of
@@ -28,6 +31,14 @@ function sequenceAt(bytes, i) {
 }
 
 export function bytesToText(bytes) {
+    try {
+        return wholeDecoder.decode(bytes);
+    } catch {
+        return bytesToTextInParts(bytes);
+    }
+}
+
+function bytesToTextInParts(bytes) {
     const parts = [];
     let start = 0;
     for (let i = 0; i < bytes.length; ) {
@@ -48,6 +59,7 @@ export function bytesToText(bytes) {
 export const kByteCharacter = /[\udc80-\udcff]/u;
 
 export function textToBytes(text) {
+    if (!kByteCharacter.test(text)) return encoder.encode(text);
     const chunks = text
         .split(new RegExp(`(${kByteCharacter.source})`, 'u'))
         .map((piece, k) => (k % 2 === 1 ? [piece.charCodeAt(0) - 0xdc00] : encoder.encode(piece)));
@@ -58,4 +70,17 @@ export function textToBytes(text) {
         at += chunk.length;
     }
     return bytes;
+}
+
+/** The lines of a program's output, as text; the line end of the last one ends no further line. */
+export function textLines(bytes) {
+    const text = bytesToText(bytes);
+    return text === '' ? [] : text.replace(/\n$/, '').split('\n');
+}
+
+/** A response whose body is the gzip-compressed bytes unpacked, of the given content type:
+ *  WebAssembly compiles from one as it arrives. */
+export function gunzipped(bytes, type) {
+    const stream = new Blob([bytes]).stream().pipeThrough(new DecompressionStream('gzip'));
+    return new Response(stream, { headers: { 'content-type': type } });
 }

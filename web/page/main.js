@@ -1,17 +1,24 @@
 // The playground page: a source assembled as it is typed, its messages marked on their lines, the
-// files tevlin writes shown and offered for download, and image files read back by tevlin-dis.
-import { zipSync } from 'fflate';
+// files tevlin writes shown beside it and offered for download, image files read back by
+// tevlin-dis, and the student's program kept in the browser and shared by link. The programs run
+// in workers, so that the editor answers every keystroke whatever the source.
+import assemblerCode from 'tevlin-programs/assembler.worker';
+import onigWasm from 'tevlin-programs/onig.wasm.gz';
+import readerCode from 'tevlin-programs/reader.worker';
 import { OnigScanner, OnigString, loadWASM } from 'vscode-oniguruma';
-import onigWasm from 'vscode-oniguruma/release/onig.wasm';
 import { Registry } from 'vscode-textmate';
 
 import demo from '../../examples/demo.asm';
 import fill from '../../examples/fill.asm';
 import tables from '../../examples/tables.asm';
 import grammarDefinition from '../../editors/vscode/syntaxes/tevlin.tmLanguage.json';
-import { bytesToText, textToBytes } from './bytes.js';
-import { createEditor, goToLine, markLines, setText } from './editor.js';
-import { run } from './programs.js';
+import { bytesToText, gunzipped, textLines } from './bytes.js';
+import { ask, button, download, element, setUpTabs } from './controls.js';
+import { colour, createEditor, goToLine, markLines, setText } from './editor.js';
+import { createMessageList } from './messages.js';
+import { createPane, highlightEntry } from './panes.js';
+import { connect } from './rpc.js';
+import { keep, kept, linkTo, takeLinkedProgram } from './storage.js';
 
 const kExamples = new Map([
     ['demo.asm', demo],
@@ -19,20 +26,40 @@ const kExamples = new Map([
     ['tables.asm', tables],
 ]);
 
-// Typing pauses this long before the source is assembled again.
-const kAssembleDelayMs = 250;
+// Typing pauses this long before the source is assembled, and kept, again.
+const kAssembleDelayMs = 150;
+// The name of a program typed over an example, which is no longer that example.
+const kTypedName = 'prog.asm';
+// Browsers take links up to about this long.
+const kLinkMax = 2000000;
 
-const element = (id) => document.getElementById(id);
 const fileName = element('file-name');
 const status = element('status');
+const assembler = connect(assemblerCode);
+// The ROM reader's worker starts with the first image file read.
+let reader;
 
 let editor;
+let showMessages;
+let panes;
+let showTab;
+// What the editor holds: the example it is, unchanged, and whether the student changed it.
+const program = { example: null, edited: false };
+// Counts the changes of the source and its name; a run's results are shown only if no change
+// came after its start, and offered for download only until the next change.
+let changes = 0;
+let keptChanges = 0;
+let loading = false;
 let assembleTimer;
-let latestRun = 0;
-let disassembly = new Uint8Array();
+let running = null;
+let runAgain = false;
+let cursorLine = 1;
+// The listing's entries of the run shown: (source line, first, last listing line) each.
+let entries = new Int32Array();
+let highlighted = null;
 
 async function loadGrammar() {
-    await loadWASM(onigWasm);
+    await loadWASM(gunzipped(onigWasm, 'application/wasm'));
     const registry = new Registry({
         onigLib: Promise.resolve({
             createOnigScanner: (patterns) => new OnigScanner(patterns),
@@ -43,133 +70,295 @@ async function loadGrammar() {
     return registry.loadGrammar(grammarDefinition.scopeName);
 }
 
-function download(name, bytes) {
-    const url = URL.createObjectURL(new Blob([bytes]));
-    const link = Object.assign(document.createElement('a'), { href: url, download: name });
-    document.body.append(link);
-    link.click();
-    link.remove();
-    setTimeout(() => URL.revokeObjectURL(url), 10000);
+function notify(text) {
+    element('notice').textContent = text;
+    element('notice').hidden = text === '';
 }
 
-function button(label, onClick) {
-    const made = Object.assign(document.createElement('button'), { type: 'button' });
-    made.textContent = label;
-    made.addEventListener('click', onClick);
-    return made;
+// The entry of the listing whose value in column (0: source line, 1: its first listing line) is
+// the greatest at most value, by its index; -1 when there is none.
+function entryUpTo(value, column) {
+    let low = 0;
+    let high = entries.length / 3;
+    while (low < high) {
+        const middle = (low + high) >> 1;
+        if (entries[middle * 3 + column] <= value) low = middle + 1;
+        else high = middle;
+    }
+    return low - 1;
 }
 
-// One item per line of a program's standard error (an empty line makes an empty, hidden item);
-// a message that names a source line is a button that takes the cursor there.
-function showMessages(list, stderr) {
-    const lines = bytesToText(stderr).split('\n');
-    if (lines.at(-1) === '') lines.pop();
-    const named = [];
-    list.replaceChildren(
-        ...lines.map((line) => {
-            const item = document.createElement('li');
-            const number = /line# \((\d+)\)/.exec(line);
-            if (!number) {
-                item.textContent = line;
-                return item;
-            }
-            named.push(Number(number[1]));
-            item.append(button(line, () => goToLine(editor, Number(number[1]))));
-            return item;
-        }),
-    );
-    return named;
+// The listing's highlighted entry follows the cursor's line, whenever the listing is in view;
+// anew when the listing changed or came into view.
+function followCursor(anew = false) {
+    if (element('listing').hidden) return;
+    const index = entryUpTo(cursorLine, 0);
+    const found = index >= 0 && entries[index * 3] === cursorLine;
+    const lines = found ? [entries[index * 3 + 1], entries[index * 3 + 2]] : null;
+    if (!anew && String(lines) === String(highlighted)) return;
+    highlighted = lines;
+    highlightEntry(panes.listing, lines);
 }
 
-function showRun(name, result, milliseconds) {
-    const outputs = new Map([...result.files].filter(([file]) => file !== name));
-    const named = showMessages(element('messages'), result.stderr);
-    markLines(editor, [...new Set(named)]);
-    const derived = (extension) => outputs.get(name.slice(0, -3) + extension) ?? new Uint8Array();
-    element('listing').textContent = bytesToText(derived('asl'));
-    element('error-log').textContent = bytesToText(derived('err'));
-    element('debug').textContent = bytesToText(derived('dbg'));
+function pickListingLine(line) {
+    const index = entryUpTo(line, 1);
+    if (index >= 0 && line <= entries[index * 3 + 2]) goToLine(editor, entries[index * 3]);
+}
 
+function setStale(stale) {
+    element('outputs').setAttribute('aria-busy', String(stale));
+    element('outputs').classList.toggle('stale', stale);
+    element('source').classList.toggle('stale', stale);
+    for (const offered of element('downloads').querySelectorAll('button')) offered.disabled = stale;
+}
+
+// A file in its pane, with a note in place of a file that is empty or was not written.
+function showOutput(id, bytes, whenEmpty) {
+    panes[id].show(bytes ?? new Uint8Array());
+    const note = element(id).querySelector('.empty-note');
+    note.textContent =
+        !bytes ? 'tevlin wrote no such file: see its messages.'
+        : bytes.length === 0 ? whenEmpty
+        : '';
+    note.hidden = note.textContent === '';
+}
+
+function showDownloads(name, files) {
     const downloads = element('downloads');
     downloads.replaceChildren(
-        ...[...outputs].map(([file, bytes]) => button(file, () => download(file, bytes))),
+        ...files.map(([file, bytes]) => button(file, () => download(file, bytes))),
     );
-    if (outputs.size > 0) {
+    if (files.length > 0) {
         const zipName = `${name.slice(0, -3)}zip`;
         downloads.append(
-            button(`All as ${zipName}`, () =>
-                download(zipName, zipSync(Object.fromEntries(outputs))),
+            button(`All as ${zipName}`, async () =>
+                download(zipName, await assembler('zip', files)),
             ),
         );
     }
-
-    const count = element('messages').querySelectorAll('li:not(:empty)').length;
-    const messages = count === 1 ? '1 message' : `${count} messages`;
-    const outcome =
-        result.exitCode !== 0 ? `stopped with exit code ${result.exitCode}`
-        : count > 0 ? messages
-        : 'no errors';
-    status.textContent = `${name}: ${outcome} (${milliseconds.toFixed(1)} ms)`;
+    const written = new Map(files);
+    const empty = [`${name.slice(0, -3)}mem`, 'prog_rom.vhd', 'xprog_rom.vhd'].filter(
+        (file) => written.get(file)?.length === 0,
+    );
+    const note = element('downloads-note');
+    note.textContent =
+        empty.length === 0 ?
+            ''
+        :   `${empty.join(', ')} ${empty.length === 1 ? 'is' : 'are'} empty: ` +
+            'tevlin writes no program into them while the source has errors.';
+    note.hidden = empty.length === 0;
 }
 
-async function assemble() {
-    clearTimeout(assembleTimer);
-    const thisRun = ++latestRun;
+function showRun(name, result) {
+    showMessages(result.stderr, result.starts, result.named);
+    markLines(editor, result.marked);
+    entries = result.entries;
+    const files = new Map(result.files);
+    const stem = name.slice(0, -3);
+    showOutput('listing', files.get(`${stem}asl`), '');
+    showOutput('error-log', files.get(`${stem}err`), `No errors: ${stem}err is empty.`);
+    showOutput('debug', files.get(`${stem}dbg`), '');
+    followCursor(true);
+    showDownloads(name, result.files);
+
+    const count = result.starts.length - 1;
+    const outcome =
+        result.exitCode !== 0 ? `stopped with exit code ${result.exitCode}`
+        : count === 1 ? '1 message'
+        : count > 0 ? `${count} messages`
+        : 'no errors';
+    status.textContent = `${name}: ${outcome} (${result.milliseconds.toFixed(1)} ms)`;
+}
+
+// After a failure nothing of an earlier run stays on show: it would pass for this source's.
+function clearRun() {
+    showMessages(new Uint8Array(), new Int32Array([0]), new Int32Array());
+    markLines(editor, new Int32Array());
+    entries = new Int32Array();
+    for (const id of ['listing', 'error-log', 'debug']) showOutput(id, new Uint8Array(), '');
+    followCursor(true);
+    showDownloads('', []);
+}
+
+async function assembleOnce() {
+    const wanted = changes;
     const name = fileName.value;
-    const source = textToBytes(editor.state.doc.toString());
     const started = performance.now();
     try {
-        const result = await run('tevlin', [name], new Map([[name, source]]));
-        const measure = performance.measure('assemble', { start: started });
-        // A later run started while this one waited for its instance: that one's result counts.
-        if (thisRun === latestRun) showRun(name, result, measure.duration);
+        const result = await assembler('assemble', { name, text: editor.state.doc.toString() });
+        if (wanted !== changes) return;
+        showRun(name, result);
+        keepProgram(name, result.packed, wanted);
+        performance.measure('assemble', { start: started });
     } catch (error) {
-        // An assertion of the assembler failed (it aborts, as the native program would).
-        status.textContent = `${name}: tevlin stopped: ${error.message}`;
+        if (wanted !== changes) return;
+        clearRun();
+        // A program that stops is the program's fault; anything else is the page's.
+        status.textContent =
+            error.name === 'ProgramStopped' ?
+                `${name}: ${error.message}`
+            :   `${name}: the page failed and shows no results (${error.message})`;
+    }
+    setStale(false);
+}
+
+// One run at a time: the changes made meanwhile are assembled together after it.
+function assemble() {
+    clearTimeout(assembleTimer);
+    runAgain = true;
+    running ??= (async () => {
+        while (runAgain) {
+            runAgain = false;
+            await assembleOnce();
+        }
+        running = null;
+    })();
+    return running;
+}
+
+// The program is kept after each run that is shown, as the run packed it; changesKept counts the
+// changes that it holds.
+function keepProgram(name, packed, changesKept) {
+    const { example, edited } = program;
+    if (keep({ name, packed, example, edited })) {
+        keptChanges = changesKept;
+        notify('');
+    } else {
+        notify('This program is too large for the browser to keep: download it to keep it.');
     }
 }
 
-function scheduleAssembly() {
+function changed() {
+    changes++;
+    setStale(true);
+    checkName();
     clearTimeout(assembleTimer);
     assembleTimer = setTimeout(assemble, kAssembleDelayMs);
 }
 
-function loadSource(name, bytes) {
-    element('example').value = kExamples.get(name) === bytes ? name : '';
+function onEdit() {
+    if (loading) return;
+    if (!program.edited && program.example === fileName.value) fileName.value = kTypedName;
+    program.edited = true;
+    program.example = null;
+    element('example').value = '';
+    changed();
+}
+
+// tevlin refuses a name that does not end in asm; the page says so and offers the name that
+// tevlin takes.
+function checkName() {
+    const name = fileName.value;
+    const notice = element('name-notice');
+    notice.hidden = name.endsWith('asm');
+    if (notice.hidden) return;
+    const taken =
+        /asm$/i.test(name) ?
+            `${name.slice(0, -3)}asm`
+        :   `${name.replace(/\.[^.]*$/, '') || 'prog'}.asm`;
+    notice.querySelector('span').textContent =
+        `tevlin takes only a file name that ends in asm, in small letters: it refuses ${name}.`;
+    const rename = notice.querySelector('button');
+    rename.textContent = `Assemble as ${taken}`;
+    rename.onclick = () => {
+        fileName.value = taken;
+        changed();
+    };
+}
+
+function loadProgram(name, text, { example = null, edited = false } = {}) {
+    loading = true;
+    setText(editor, text);
+    loading = false;
     fileName.value = name;
-    setText(editor, bytesToText(bytes));
+    Object.assign(program, { example, edited });
+    element('example').value = example ?? '';
+    changed();
     return assemble();
+}
+
+// A program loaded in place of the student's own, once they agree.
+async function replaceProgram(name, text, options) {
+    const question = `Replace your program ${fileName.value} with ${name}? Your changes are lost.`;
+    if (program.edited && !(await ask(question, `Replace with ${name}`))) return false;
+    await loadProgram(name, text, options);
+    return true;
+}
+
+async function openLinkedProgram() {
+    const linked = takeLinkedProgram();
+    if (!linked) return;
+    let text;
+    try {
+        text = await assembler('unpack', linked.packed);
+    } catch {
+        notify('The link is damaged: the program it carries cannot be read.');
+        return;
+    }
+    await replaceProgram(linked.name, text);
+}
+
+async function restoreProgram() {
+    const saved = kept();
+    try {
+        const text = saved.text ?? (await assembler('unpack', saved.packed));
+        await loadProgram(saved.name, text, saved);
+    } catch {
+        await loadProgram('demo.asm', bytesToText(demo), { example: 'demo.asm' });
+    }
+}
+
+async function share() {
+    const link = linkTo(fileName.value, await assembler('pack', editor.state.doc.toString()));
+    element('share-link').value = link;
+    element('share-note').textContent =
+        link.length > kLinkMax ?
+            `This link is ${link.length} characters long, too long for most browsers: ` +
+            'share the file instead.'
+        :   'The program travels in the link itself: opening it sends nothing anywhere.';
+    element('share').showModal();
+    element('share-link').select();
+}
+
+async function copyLink() {
+    try {
+        await navigator.clipboard.writeText(element('share-link').value);
+        element('share-note').textContent = 'The link is copied.';
+    } catch {
+        element('share-note').textContent =
+            'The browser did not copy it: select the link and copy it.';
+    }
 }
 
 async function readImage(file) {
     const started = performance.now();
     const bytes = new Uint8Array(await file.arrayBuffer());
-    const result = await run('tevlin-dis', [file.name], new Map([[file.name, bytes]]));
+    let result = { stdout: new Uint8Array(), stderr: new Uint8Array() };
+    try {
+        reader ??= connect(readerCode);
+        result = await reader('read', { name: file.name, bytes });
+        element('image-status').textContent = `${file.name}: exit code ${result.exitCode}`;
+    } catch (error) {
+        element('image-status').textContent = `${file.name}: ${error.message}`;
+    }
+    showTab('rom-reader');
+    panes.disassembly.show(result.stdout);
+    const list = element('image-messages');
+    list.replaceChildren();
+    for (const text of textLines(result.stderr)) {
+        list.append(Object.assign(document.createElement('li'), { textContent: text }));
+    }
+    element('edit-disassembly').disabled = result.stdout.length === 0;
     performance.measure('read image', { start: started });
-    disassembly = result.stdout;
-    element('disassembly').textContent = bytesToText(disassembly);
-    showMessages(element('image-messages'), result.stderr);
-    element('image-status').textContent = `${file.name}: exit code ${result.exitCode}`;
-    element('edit-disassembly').disabled = disassembly.length === 0;
-    showTab(element('rom-reader'));
 }
 
-// Sources end in asm, as tevlin wants them; any other file is taken for an image file.
-async function openFile(file) {
-    if (file.name.endsWith('asm')) {
-        await loadSource(file.name, new Uint8Array(await file.arrayBuffer()));
-    } else {
-        await readImage(file);
-    }
+async function openSource(file) {
+    await replaceProgram(file.name, bytesToText(new Uint8Array(await file.arrayBuffer())));
 }
 
-function showTab(panel) {
-    for (const tab of document.querySelectorAll('[role=tab]')) {
-        const selected = tab.getAttribute('aria-controls') === panel.id;
-        tab.setAttribute('aria-selected', String(selected));
-        element(tab.getAttribute('aria-controls')).hidden = !selected;
-    }
-}
+// A dropped image file is read back; anything else is taken for a source.
+const openDropped = (file) =>
+    /\.(mem|vhd)$/i.test(file.name) ? readImage(file) : openSource(file);
 
 function pickFile(input, onFile) {
     input.addEventListener('change', () => input.files[0] && onFile(input.files[0]));
@@ -179,33 +368,89 @@ function pickFile(input, onFile) {
     };
 }
 
-async function start() {
-    const grammar = await loadGrammar();
-    editor = createEditor({ parent: element('editor'), grammar, onChange: scheduleAssembly });
+function setUpPrinting() {
+    const parts = ['print-source-name', 'print-source', 'print-listing-name', 'print-listing'];
+    window.addEventListener('beforeprint', () => {
+        const listing = panes.listing.text();
+        element('print-source-name').textContent = fileName.value;
+        element('print-source').textContent = editor.state.doc.toString();
+        element('print-listing-name').textContent = listing && `${fileName.value.slice(0, -3)}asl`;
+        element('print-listing').textContent = listing;
+    });
+    window.addEventListener('afterprint', () => {
+        for (const id of parts) element(id).textContent = '';
+    });
+}
 
+async function start() {
+    const grammar = loadGrammar();
+    // A worker starts, and takes a message, only while the page's thread is idle: the page waits
+    // for the assembler's to listen before it does its own work.
+    await assembler.listening;
+    editor = createEditor({
+        parent: element('editor'),
+        onChange: onEdit,
+        onCursorLine(line) {
+            cursorLine = line;
+            followCursor();
+        },
+    });
+    showMessages = createMessageList(element('messages'), (line) => goToLine(editor, line));
+    panes = {
+        listing: createPane(element('listing'), 'Listing and symbol report', pickListingLine),
+        'error-log': createPane(element('error-log'), 'Error log'),
+        debug: createPane(element('debug'), 'Debug file'),
+        disassembly: createPane(element('disassembly'), 'Disassembly'),
+    };
     const examples = element('example');
     examples.append(...[...kExamples.keys()].map((name) => new Option(name, name)));
-    examples.addEventListener('change', () => {
-        if (examples.value) loadSource(examples.value, kExamples.get(examples.value));
+    // The first program goes to the worker, which takes it once this thread yields, and runs it
+    // while the rest of the page is set up and the source coloured.
+    const loaded =
+        kept() ? restoreProgram() : (
+            loadProgram('demo.asm', bytesToText(demo), { example: 'demo.asm' })
+        );
+    await new Promise((resolve) => setTimeout(resolve));
+
+    showTab = setUpTabs((panel) => {
+        panes[panel.id]?.update();
+        followCursor(true);
     });
-    fileName.addEventListener('input', scheduleAssembly);
-    element('open-source').addEventListener('click', pickFile(element('source-file'), openFile));
+    examples.addEventListener('change', async () => {
+        const name = examples.value;
+        if (!name) return;
+        const text = bytesToText(kExamples.get(name));
+        if (!(await replaceProgram(name, text, { example: name }))) examples.value = '';
+    });
+    fileName.addEventListener('input', changed);
+    element('open-source').addEventListener('click', pickFile(element('source-file'), openSource));
     element('open-image').addEventListener('click', pickFile(element('image-file'), readImage));
     element('edit-disassembly').addEventListener('click', () =>
-        loadSource('disassembly.asm', disassembly),
+        replaceProgram('disassembly.asm', panes.disassembly.text()),
     );
-    for (const tab of document.querySelectorAll('[role=tab]')) {
-        tab.addEventListener('click', () => showTab(element(tab.getAttribute('aria-controls'))));
-    }
+    element('share-program').addEventListener('click', share);
+    element('copy-link').addEventListener('click', copyLink);
     // A dropped file is opened, not shown by the browser in place of the page.
     window.addEventListener('dragover', (event) => event.preventDefault());
     window.addEventListener('drop', (event) => {
         event.preventDefault();
-        if (event.dataTransfer.files[0]) openFile(event.dataTransfer.files[0]);
+        if (event.dataTransfer.files[0]) openDropped(event.dataTransfer.files[0]);
     });
+    window.addEventListener('hashchange', openLinkedProgram);
+    // The last keystrokes before the page goes, not yet kept, are kept as they are.
+    window.addEventListener('pagehide', () => {
+        if (keptChanges === changes) return;
+        const { example, edited } = program;
+        keep({ name: fileName.value, text: editor.state.doc.toString(), example, edited });
+    });
+    setUpPrinting();
 
-    await loadSource('demo.asm', kExamples.get('demo.asm'));
+    colour(editor, await grammar);
+    await loaded;
+    await openLinkedProgram();
     performance.mark('ready');
 }
 
-start();
+start().catch((error) => {
+    status.textContent = `The page failed to start: ${error.message}`;
+});

@@ -23,7 +23,10 @@ export const kFuzzSources = inFolder('fuzz/regressions', () => true);
 export function runIn(command, args, files) {
     const folder = mkdtempSync(join(tmpdir(), 'tevlin-web-'));
     for (const [name, bytes] of files) writeFileSync(join(folder, name), bytes);
-    const run = spawnSync(command[0], [...command.slice(1), ...args], { cwd: folder });
+    const run = spawnSync(command[0], [...command.slice(1), ...args], {
+        cwd: folder,
+        maxBuffer: 1 << 30,
+    });
     const made = readdirSync(folder)
         .filter((name) => !files.has(name))
         .sort()
