@@ -74,7 +74,11 @@ constant array for simulation. Errors never stop a run: each is numbered,
 printed, logged and shown under its line in the listing.
 .
 tevlin-dis reads any of the three program-memory images back and prints
-assembly source that tevlin assembles into the same words.")
+assembly source that tevlin assembles into the same words.
+.
+tevlin-lsp is its language server: editors that speak the Language Server
+Protocol get the assembler's own messages, notes, hover, definitions,
+references, completion and renaming as the user types.")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION devel)
