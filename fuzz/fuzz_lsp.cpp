@@ -28,27 +28,34 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     LanguageServer server;
     check(server.receive(R"({"jsonrpc":"2.0","id":0,"method":"initialize","params":{}})"));
     const Json document = {{"uri", "file:///fuzz.asm"}, {"version", 1}, {"text", bytes}};
-    check(server.receive(Serialize(
-        {{"jsonrpc", "2.0"}, {"method", "textDocument/didOpen"}, {"params", {{"textDocument", document}}}})));
-    const char* requests[] = {"textDocument/hover", "textDocument/definition",
-                              "textDocument/references", "textDocument/completion",
-                              "textDocument/prepareRename", "textDocument/rename",
+    check(server.receive(Serialize({{"jsonrpc", "2.0"},
+                                    {"method", "textDocument/didOpen"},
+                                    {"params", {{"textDocument", document}}}})));
+    const char* requests[] = {"textDocument/hover",
+                              "textDocument/definition",
+                              "textDocument/references",
+                              "textDocument/completion",
+                              "textDocument/prepareRename",
+                              "textDocument/rename",
                               "textDocument/documentHighlight"};
     for (size_t i = 0; i + 1 < size && i < 64; i += 2) {
-        const Json params = {{"textDocument", {{"uri", "file:///fuzz.asm"}}},
-                             {"position", {{"line", data[i] % 64}, {"character", data[i + 1] % 96}}},
-                             {"newName", "R_RENAMED"}};
+        const Json params = {
+            {"textDocument", {{"uri", "file:///fuzz.asm"}}},
+            {"position", {{"line", data[i] % 64}, {"character", data[i + 1] % 96}}},
+            {"newName", "R_RENAMED"}};
         check(server.receive(Serialize({{"jsonrpc", "2.0"},
                                         {"id", i + 1},
                                         {"method", requests[(i / 2) % std::size(requests)]},
                                         {"params", params}})));
     }
-    check(server.receive(Serialize({{"jsonrpc", "2.0"},
-                                    {"id", "tokens"},
-                                    {"method", "textDocument/semanticTokens/full"},
-                                    {"params", {{"textDocument", {{"uri", "file:///fuzz.asm"}}}}}})));
+    check(
+        server.receive(Serialize({{"jsonrpc", "2.0"},
+                                  {"id", "tokens"},
+                                  {"method", "textDocument/semanticTokens/full"},
+                                  {"params", {{"textDocument", {{"uri", "file:///fuzz.asm"}}}}}})));
     FrameReader frames;
     frames.feed(bytes);
-    while (const std::optional<std::string> message = frames.next()) check(server.receive(*message));
+    while (const std::optional<std::string> message = frames.next())
+        check(server.receive(*message));
     return 0;
 }

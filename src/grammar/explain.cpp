@@ -37,7 +37,7 @@ struct Situation {
     int number(size_t index) const {
         return index < line.tokens.size() ? line.tokens[index].value.number : 0;
     }
-    const std::string& text(size_t index) const { return line.tokens[index].value.text; }
+    std::string_view text(size_t index) const { return line.tokens[index].value.text; }
     // The token at index as the user wrote it.
     std::string_view written(size_t index) const {
         const Span span = line.spans[index];
@@ -158,7 +158,7 @@ constexpr struct { const char* other; const char* ours; } kMnemonicsElsewhere[] 
 // clang-format on
 
 // The mnemonics that word may have been meant as, nearest first.
-std::vector<std::string> near_mnemonics(const std::string& word) {
+std::vector<std::string> near_mnemonics(std::string_view word) {
     for (const auto& elsewhere : kMnemonicsElsewhere) {
         if (word == elsewhere.other) return {elsewhere.ours};
     }
@@ -482,7 +482,7 @@ void blank_in_name_note(const Situation& s, Detail& detail) {
 }
 
 void failed_register_note(const Situation& s, Detail& detail) {
-    const std::string& name = s.text(symbol_operand(s));
+    const std::string_view name = s.text(symbol_operand(s));
     detail.notes.push_back(failed_definition_note(*s.explainer.failed(name)));
 }
 
@@ -631,7 +631,7 @@ void Explainer::remember_failed_line(int line) {
     const Line& current = current_line(line);
     const auto remember = [&](size_t index, bool register_name) {
         failed_.emplace(
-            current.tokens[index].value.text,
+            std::string(current.tokens[index].value.text),
             FailedDefinition{line, current.spans[index], std::string(current.text), register_name});
     };
     const int first = current.tokens.empty() ? 0 : current.tokens[0].code;
@@ -646,13 +646,13 @@ void Explainer::remember_failed_line(int line) {
     }
 }
 
-const FailedDefinition* Explainer::failed(const std::string& name) const {
-    const auto found = failed_.find(name);
+const FailedDefinition* Explainer::failed(std::string_view name) const {
+    const auto found = failed_.find(std::string(name));
     return found == failed_.end() ? nullptr : &found->second;
 }
 
-std::vector<std::string> Explainer::near_names(const std::string& name, bool register_name) {
-    const auto known = near_names_.find(name);
+std::vector<std::string> Explainer::near_names(std::string_view name, bool register_name) {
+    const auto known = near_names_.find(std::string(name));
     if (known != near_names_.end()) return known->second;
     std::vector<std::vector<IndexedName>>& by_length = names_by_length_[register_name ? 1 : 0];
     if (by_length.empty()) {
@@ -685,6 +685,6 @@ std::vector<std::string> Explainer::near_names(const std::string& name, bool reg
         }
     }
     if (nearest.size() > 3) nearest.resize(3);
-    near_names_.emplace(name, nearest);
+    near_names_.emplace(std::string(name), nearest);
     return nearest;
 }

@@ -48,9 +48,9 @@ class Explainer {
     /// The defined names that are at most two edits away from name, of a register name when
     /// register is true and of any other name otherwise; empty when there is none near or
     /// the run has spent its budget for this search.
-    std::vector<std::string> near_names(const std::string& name, bool register_name);
+    std::vector<std::string> near_names(std::string_view name, bool register_name);
 
-    const FailedDefinition* failed(const std::string& name) const;
+    const FailedDefinition* failed(std::string_view name) const;
     const SymbolTable& symbols() const { return symbols_; }
 
     // The current line: its tokens, their spans and its text.

@@ -310,16 +310,18 @@ Undefined_name undefined_message(Undefined undefined, const Operands& operands,
         named = i;
         if (undefined == Undefined::kFirstWins || undefined == Undefined::kBothNames) break;
     }
+    const std::string first(operands[0].text);
     if (undefined == Undefined::kBothNames) {
-        return {Format_message("problems with label \"%s\" and \"%s\" !", operands[0].text.c_str(),
-                               operands[1].text.c_str()),
+        const std::string second(operands[1].text);
+        return {Format_message("problems with label \"%s\" and \"%s\" !", first.c_str(),
+                               second.c_str()),
                 named};
     }
-    const char* name = operands[named].text.c_str();
+    const std::string name(operands[named].text);
     if (undefined == Undefined::kMustBeDef) {
-        return {Format_message("label \"%s\" must be .DEF type!", name), named};
+        return {Format_message("label \"%s\" must be .DEF type!", name.c_str()), named};
     }
-    return {Format_message("label \"%s\" has not been defined!", name), named};
+    return {Format_message("label \"%s\" has not been defined!", name.c_str()), named};
 }
 
 // What a number operand stands for in an instruction of family.

@@ -128,7 +128,7 @@ class LineParser {
 
     Statements* statements_;
     Phase phase_ = Phase::kStart;
-    std::string label_;
+    std::string_view label_;
     size_t label_start_ = 0;
     bool labelled_ = false;
     const Keyword* keyword_ = nullptr;

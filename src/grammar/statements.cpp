@@ -18,11 +18,11 @@ void Statements::error(MessageKind kind, const std::string& message, size_t focu
 }
 
 // A name's column is kept for the editors, which point at its definition.
-void Statements::define(const std::string& name, SymbolKind kind, int value, size_t focus) {
+void Statements::define(std::string_view name, SymbolKind kind, int value, size_t focus) {
     const int column = messages_.wants_details() ? scanner_.span_of(focus, focus).column : 0;
     if (!program_.symbols.define(name, kind, value, position_.line, column)) {
-        error(MessageKind::kDuplicateName,
-              Format_message("Multiple definitions for label: %s", name.c_str()), focus);
+        error(MessageKind::kDuplicateName, "Multiple definitions for label: " + std::string(name),
+              focus);
     }
 }
 
@@ -41,7 +41,7 @@ void Statements::complete_line(const ItemFields& fields, bool labelled, bool ins
     messages_.clear_line_messages();
 }
 
-void Statements::label_read(const std::string& label, size_t label_start) {
+void Statements::label_read(std::string_view label, size_t label_start) {
     if (!position_.second_pass && label.size() > static_cast<size_t>(kLabelMax)) {
         error(MessageKind::kLongLabel, Format_message("Labels must be %d char or less", kLabelMax),
               label_start);
@@ -58,7 +58,7 @@ void Statements::empty_line_done() {
     complete_line(fields, false, false);
 }
 
-void Statements::label_line_done(const std::string& label, size_t label_start) {
+void Statements::label_line_done(std::string_view label, size_t label_start) {
     if (!position_.second_pass) {
         define(label, SYM_LABEL,
                position_.segment == SEG_DATA ? position_.data_address : position_.code_address,
@@ -73,7 +73,7 @@ void Statements::label_line_done(const std::string& label, size_t label_start) {
 }
 
 void Statements::statement_done(const Keyword& keyword, size_t keyword_start, const FormRow& form,
-                                const Operands& operands, const std::string* label,
+                                const Operands& operands, const std::string_view* label,
                                 size_t label_start) {
     keyword_start_ = keyword_start;
     if (keyword.mnemonic != nullptr) {

@@ -37,7 +37,7 @@ std::string Written_forms(const Keyword& keyword);
 struct Operand {
     int token = 0;
     int number = 0;
-    std::string text;
+    std::string_view text;
     size_t start = 0;
 };
 
@@ -53,14 +53,14 @@ class Operands {
         Operand& operand = items_.at(size_++);
         operand.token = token;
         operand.number = value.number;
-        operand.text.assign(value.text);
+        operand.text = value.text;
         operand.start = start;
     }
     size_t size() const { return size_; }
     const Operand& operator[](size_t i) const { return items_[i]; }
     const Operand* begin() const { return items_.data(); }
     const Operand* end() const { return items_.data() + size_; }
-    /// Empties the list; the operands' texts keep their room for the next line.
+    /// Empties the list.
     void clear() { size_ = 0; }
 
   private:
@@ -128,15 +128,16 @@ class Statements {
 
     /// A label that starts at label_start in the prepared line has been read; the first pass
     /// checks its length.
-    void label_read(const std::string& label, size_t label_start);
+    void label_read(std::string_view label, size_t label_start);
     /// Completes a line holding nothing but its end.
     void empty_line_done();
     /// Completes a line holding a label alone.
-    void label_line_done(const std::string& label, size_t label_start);
+    void label_line_done(std::string_view label, size_t label_start);
     /// Runs the statement of a completed form, whose keyword starts at keyword_start, and
     /// completes its line; label is null when the line has none.
     void statement_done(const Keyword& keyword, size_t keyword_start, const FormRow& form,
-                        const Operands& operands, const std::string* label, size_t label_start);
+                        const Operands& operands, const std::string_view* label,
+                        size_t label_start);
 
     /// Starts the values of a .DB line.
     void start_db_values() { db_count_ = 0; }
@@ -155,7 +156,7 @@ class Statements {
   private:
     /// Reports message, of kind, about the token that starts at focus in the prepared line.
     void error(MessageKind kind, const std::string& message, size_t focus);
-    void define(const std::string& name, SymbolKind kind, int value, size_t focus);
+    void define(std::string_view name, SymbolKind kind, int value, size_t focus);
     void complete_line(const ItemFields& fields, bool labelled, bool instruction);
 
     // The actions of a completed form (in forms.cpp): a directive's in both passes, an

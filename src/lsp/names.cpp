@@ -46,7 +46,7 @@ std::string refusal_of(const std::string& new_name, const Symbol& symbol,
     Scanner scanner(line);
     TokenValue value;
     const int code = scanner.next(value);
-    const std::string scanned = value.text;
+    const std::string scanned(value.text);
     const bool whole = scanner.next(value) == EOL;
     const bool register_name = symbol.kind == SYM_DEF;
     const std::string quoted = "`" + new_name + "`";

@@ -27,10 +27,17 @@ SourceReader::SourceReader(std::FILE* source)
 SourceReader::SourceReader(std::string_view text)
     : memory_(text), input_(kReadAhead + 1), prepared_(1) {}
 
+// Keeps a copy of the line as read, before the input it stands in is read over.
+void SourceReader::keep_text() {
+    kept_text_.assign(text_);
+    text_ = kept_text_;
+}
+
 // Moves the bytes not yet taken to the front of the input, making it twice as large when they
 // fill it, and reads more behind them. At the end of the source, or after a read error, nothing
 // more arrives. A NUL always follows the last byte read.
 void SourceReader::refill() {
+    keep_text();
     const size_t kept = input_end_ - input_pos_;
     std::memmove(input_.data(), input_.data() + input_pos_, kept);
     input_pos_ = 0;
@@ -49,9 +56,9 @@ void SourceReader::refill() {
     input_[input_end_] = '\0';
 }
 
-// Writes the code part of line (up to its first ';', newline or NUL) into prepared_: tabs
-// expanded, letters outside double quotes upper-cased, then a newline and a NUL. Returns the
-// length of the code part.
+// Writes the code part of line (up to its first ';', newline or NUL) into prepared_, which has
+// room for it: tabs expanded, letters outside double quotes upper-cased, then a newline and a
+// NUL. Returns the length of the code part.
 size_t SourceReader::prepare_code(const char* line) {
     size_t out = 0;
     bool inquote = false;
@@ -59,9 +66,6 @@ size_t SourceReader::prepare_code(const char* line) {
     code_has_tabs_ = false;
     for (;;) {
         const size_t run = std::strcspn(p, "\t\";\n");
-        // Room for the run, a tab's spaces or a quote, and the newline and NUL at the end.
-        const size_t needed = out + run + kTabWidth + 2;
-        if (needed > prepared_.size()) prepared_.resize(std::max(needed, 2 * prepared_.size()));
         char* const at = prepared_.data() + out;
         if (inquote) {
             std::memcpy(at, p, run);
@@ -101,6 +105,9 @@ bool SourceReader::next_line() {
             return false;
         }
         line = input_.data() + input_pos_;
+        // The code of a line of the bytes available takes at most a tab's spaces for each byte.
+        const size_t room = available * kTabWidth + 2;
+        if (room > prepared_.size()) prepared_.resize(std::max(room, 2 * prepared_.size()));
         code_end = prepare_code(line);
         if (code_end < available && line[code_end] == '\n') {
             length = code_end + 1;
@@ -126,12 +133,13 @@ bool SourceReader::next_line() {
         if (text_length > 0 && line[text_length - 1] == '\n') text_length--;
     }
     input_pos_ += length;
-    text_.assign(line, text_length);
+    text_ = std::string_view(line, text_length);
     code_length_ = code_end;
     return true;
 }
 
 void SourceReader::rewind() {
+    keep_text();
     if (file_ != nullptr) std::rewind(file_);
     memory_pos_ = 0;
     input_pos_ = input_end_ = 0;  // what was read ahead is read again from the start

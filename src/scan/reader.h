@@ -42,6 +42,7 @@ class SourceReader {
 
   private:
     void refill();
+    void keep_text();
     size_t prepare_code(const char* line);
 
     std::FILE* file_ = nullptr;  // null when the source is held in memory
@@ -51,7 +52,10 @@ class SourceReader {
     size_t input_pos_ = 0;     // the first byte not yet taken
     size_t input_end_ = 0;     // past the last byte read
     bool input_ended_ = false;
-    std::string text_;
+    // The line as read, where it stands in the input, or in kept_text_ once the input is about
+    // to be read over.
+    std::string_view text_;
+    std::string kept_text_;
     std::vector<char> prepared_;
     size_t code_length_ = 0;  // bytes of text() before the comment
     bool code_has_tabs_ = false;

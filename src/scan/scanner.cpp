@@ -222,7 +222,7 @@ __attribute__((always_inline)) inline int word_token(std::string_view word, Toke
         const std::string_view body = word.substr(1);
         switch (register_body(body)) {
             case RegisterBody::kName:
-                value.text.append(word);
+                value.text = word;
                 return REGNAME;
             case RegisterBody::kDecimal:
                 value.number = digits_value(body, 10);
@@ -234,7 +234,7 @@ __attribute__((always_inline)) inline int word_token(std::string_view word, Toke
                 break;
         }
     }
-    value.text.append(word);
+    value.text = word;
     return SYMBOL;
 }
 
@@ -276,7 +276,7 @@ __attribute__((always_inline)) inline int token_at(Start start, const char* p, b
                 if (kind != RegisterBody::kNone) {
                     *end = closing + 1;
                     if (kind == RegisterBody::kName) {
-                        value.text.append(p + 1, body.size() + 1);
+                        value.text = std::string_view(p + 1, body.size() + 1);
                         return INDREGNAME;
                     }
                     value.number = digits_value(body, kind == RegisterBody::kDecimal ? 10 : 16);
@@ -288,7 +288,7 @@ __attribute__((always_inline)) inline int token_at(Start start, const char* p, b
             const char* closing = skip(p + 1, is_string_char);
             if (closing > p + 1 && *closing == '"') {
                 *end = closing + 1;
-                value.text.append(p, static_cast<size_t>(*end - p));
+                value.text = std::string_view(p, static_cast<size_t>(*end - p));
                 return STRING;
             }
             break;
@@ -317,7 +317,7 @@ __attribute__((always_inline)) inline int token_at(Start start, const char* p, b
 
 int Scanner::next(TokenValue& value) {
     value.number = 0;
-    value.text.clear();
+    value.text = {};
     for (;;) {
         const char* const line = reader_.prepared();
         const char* p = line + position_;

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <iterator>
 #include <string>
+#include <string_view>
 
 #include "base/global.h"
 #include "isa/opcodes.h"
@@ -96,10 +97,11 @@ struct SourceToken {
 };
 
 // Value of a token: number for numbers, registers and OTHERCHAR (0 for the rest); text for
-// SYMBOL, REGNAME, INDREGNAME and STRING.
+// SYMBOL, REGNAME, INDREGNAME and STRING, which stands in the prepared line and so lasts as long
+// as its line is read.
 struct TokenValue {
     int number = 0;
-    std::string text;
+    std::string_view text;
 };
 
 #endif  // TEVLIN_SCAN_TOKENS_H_

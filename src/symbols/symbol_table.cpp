@@ -24,7 +24,7 @@ uint64_t load32(const char* bytes) {
 // Seeded with the length, one multiply per 8 bytes, and a final mix so that every name byte
 // reaches the upper half, whose bits give both the slot and the tag kept in it. The last
 // bytes are read as whole (overlapping) words: assembling them byte by byte stalls the load.
-uint64_t hash_name(const std::string& name) {
+uint64_t hash_name(std::string_view name) {
     constexpr uint64_t kMultiplier = 0x9E3779B97F4A7C15u;
     const char* bytes = name.data();
     const size_t size = name.size();
@@ -65,7 +65,7 @@ struct KeyLess {
 const Symbol& SymbolTable::symbol(uint32_t index) const { return symbols_[index]; }
 
 // The slot that holds name, or the free slot where it would go; the index must have slots.
-size_t SymbolTable::find_slot(const std::string& name, uint64_t hash) const {
+size_t SymbolTable::find_slot(std::string_view name, uint64_t hash) const {
     const size_t mask = slots_.size() - 1;
     const uint64_t tag = hash & ~kIndexBits;
     for (size_t slot = (hash >> 32) & mask;; slot = (slot + 1) & mask) {
@@ -95,13 +95,12 @@ void SymbolTable::make_room_for_one_more() {
     slots_.swap(grown);
 }
 
-bool SymbolTable::define(const std::string& name, SymbolKind kind, int value, int line,
-                         int column) {
+bool SymbolTable::define(std::string_view name, SymbolKind kind, int value, int line, int column) {
     make_room_for_one_more();
     const uint64_t hash = hash_name(name);
     const size_t slot = find_slot(name, hash);
     if (slots_[slot] != 0) return false;
-    symbols_.push_back({name, kind, value, line, column});
+    symbols_.push_back({std::string(name), kind, value, line, column});
     slots_[slot] = (hash & ~kIndexBits) | symbols_.size();
     return true;
 }
@@ -122,7 +121,7 @@ References SymbolTable::references() const {
     return grouped;
 }
 
-const Symbol* SymbolTable::find(const std::string& name) const {
+const Symbol* SymbolTable::find(std::string_view name) const {
     if (symbols_.empty()) return nullptr;
     const uint64_t held = slots_[find_slot(name, hash_name(name))];
     return held == 0 ? nullptr : &symbol(static_cast<uint32_t>((held & kIndexBits) - 1));

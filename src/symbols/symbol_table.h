@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -31,11 +32,11 @@ class SymbolTable {
   public:
     /// Adds the definition of a new name and returns true; returns false and changes nothing
     /// when the name exists.
-    bool define(const std::string& name, SymbolKind kind, int value, int line, int column);
+    bool define(std::string_view name, SymbolKind kind, int value, int line, int column);
     /// Appends line to the references of symbol, which must come from this table.
     void add_reference(const Symbol& symbol, int line);
     /// The symbol called name, or null.
-    const Symbol* find(const std::string& name) const;
+    const Symbol* find(std::string_view name) const;
 
     /// Calls visit with every symbol and its number, in the order defined.
     template <class Visit>
@@ -52,7 +53,7 @@ class SymbolTable {
     size_t size() const { return symbols_.size(); }
 
   private:
-    size_t find_slot(const std::string& name, uint64_t hash) const;
+    size_t find_slot(std::string_view name, uint64_t hash) const;
     void make_room_for_one_more();
 
     // Symbols in the order defined. Each slot of the open-addressing index holds the upper half

@@ -25,7 +25,7 @@ std::string describe(int code, const TokenValue& value) {
     } else if (code >= Directive_token(0) && code < kTokenLimit) {
         name = kDirectives[static_cast<size_t>(code - Directive_token(0))].text + 1;
     }
-    if (!value.text.empty()) return name + value.text;
+    if (!value.text.empty()) return name + std::string(value.text);
     if (code == OTHERCHAR) return name + static_cast<char>(value.number);
     const bool numeric = code == REG || code == INDREG || code == NUM;
     return numeric || value.number != 0 ? name + std::to_string(value.number) : name;
