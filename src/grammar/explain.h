@@ -3,14 +3,13 @@
 #ifndef TEVLIN_GRAMMAR_EXPLAIN_H_
 #define TEVLIN_GRAMMAR_EXPLAIN_H_
 
-#include <array>
 #include <cstddef>
-#include <cstdint>
 #include <string>
 #include <unordered_map>
 #include <vector>
 
 #include "diag/diagnostics.h"
+#include "grammar/suggestions.h"
 #include "scan/scanner.h"
 #include "symbols/symbol_table.h"
 
@@ -45,11 +44,8 @@ class Explainer {
     /// Starts the second pass: lines are numbered from 1 again.
     void start_second_pass() { line_ = 0; }
 
-    /// The defined names that are at most two edits away from name, of a register name when
-    /// register is true and of any other name otherwise; empty when there is none near or
-    /// the run has spent its budget for this search.
-    std::vector<std::string> near_names(std::string_view name, bool register_name);
-
+    /// The names near a misspelt one.
+    NameSuggestions& suggestions() { return suggestions_; }
     const FailedDefinition* failed(std::string_view name) const;
     const SymbolTable& symbols() const { return symbols_; }
 
@@ -69,18 +65,7 @@ class Explainer {
     Line current_;
     int line_ = 0;  // the number of the line current_ holds, 0 for none
     std::unordered_map<std::string, FailedDefinition> failed_;
-    std::unordered_map<std::string, std::vector<std::string>> near_names_;
-    // A defined name with the bits of the characters it holds once and more than once.
-    struct IndexedName {
-        uint32_t number;
-        uint64_t once;
-        uint64_t twice;
-    };
-    // The defined names by their length, other names and register names, made when first
-    // asked for.
-    std::array<std::vector<std::vector<IndexedName>>, 2> names_by_length_;
-    // How many name comparisons the run may still spend on finding names near undefined ones.
-    long comparisons_left_ = 2'000'000;
+    NameSuggestions suggestions_{symbols_};
 };
 
 #endif  // TEVLIN_GRAMMAR_EXPLAIN_H_
