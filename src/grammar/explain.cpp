@@ -132,19 +132,6 @@ size_t symbol_operand(const Situation& s) {
     return s.line.tokens.size();
 }
 
-const char* kind_of_name(int kind) {
-    switch (kind) {
-        case SYM_LABEL:
-            return "a label";
-        case SYM_EQU:
-            return "a constant";
-        case SYM_DEF:
-            return "a register name";
-        default:
-            return "a name of data memory";
-    }
-}
-
 // The note at a name that a line with a syntax error would have defined.
 Note failed_definition_note(const FailedDefinition& failed) {
     std::string text = quoted(std::string_view(failed.source)
@@ -386,8 +373,8 @@ void not_a_register_note(const Situation& s, Detail& detail) {
     const size_t index = s.keyword_index() + 1;
     const Symbol& symbol = *s.explainer.symbols().find(s.text(index));
     detail.notes.push_back(s.note_at(
-        index, quoted(s.written(index)) + " is " + kind_of_name(symbol.kind) +
-                   ", defined on line " + std::to_string(symbol.line) +
+        index, quoted(s.written(index)) + " is a " + Kind_word(symbol.kind) + ", defined on line " +
+                   std::to_string(symbol.line) +
                    ", not a register: registers are r0 to r31 and the names that `.DEF` gives "
                    "them, which begin with R_"));
 }

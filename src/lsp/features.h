@@ -33,8 +33,6 @@ Json Semantic_tokens(const Document& document);
 /// the name, defined or not.
 const Symbol* Symbol_at(const Document& document, const Json& params, std::string& name,
                         const SourceToken** token = nullptr);
-/// What a symbol is, in words: "label", "constant", ...
-const char* Kind_word(int kind);
 /// The value of symbol as the listing shows it, and for data its size and first values.
 std::string Value_words(const Analysis& analysis, const Symbol& symbol);
 

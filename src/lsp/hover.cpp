@@ -76,19 +76,6 @@ Json Hover_at(const Document& document, const Json& params) {
             {"range", document.range(token->line, token->span)}};
 }
 
-const char* Kind_word(int kind) {
-    switch (kind) {
-        case SYM_LABEL:
-            return "label";
-        case SYM_EQU:
-            return "constant";
-        case SYM_DEF:
-            return "register name";
-        default:
-            return "data";
-    }
-}
-
 std::string Value_words(const Analysis& analysis, const Symbol& symbol) {
     const unsigned value = static_cast<unsigned>(symbol.value);
     switch (symbol.kind) {

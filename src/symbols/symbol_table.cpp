@@ -62,6 +62,19 @@ struct KeyLess {
 
 }  // namespace
 
+const char* Kind_word(int kind) {
+    switch (kind) {
+        case SYM_LABEL:
+            return "label";
+        case SYM_EQU:
+            return "constant";
+        case SYM_DEF:
+            return "register name";
+        default:
+            return "data name";
+    }
+}
+
 const Symbol& SymbolTable::symbol(uint32_t index) const { return symbols_[index]; }
 
 // The slot that holds name, or the free slot where it would go; the index must have slots.

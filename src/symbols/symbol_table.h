@@ -28,6 +28,9 @@ struct References {
     std::vector<int32_t> lines;
 };
 
+/// What a symbol of kind is, in words: "label", "constant", "register name" or "data name".
+const char* Kind_word(int kind);
+
 class SymbolTable {
   public:
     /// Adds the definition of a new name and returns true; returns false and changes nothing
