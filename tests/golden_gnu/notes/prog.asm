@@ -22,3 +22,6 @@ here: .EQU LIMIT = 5
 	ADD R1, RED
 	IN R1
 loop: NOP
+my label: NOP
+	BRN loopp
+.DEF R_CNT R4
