@@ -136,8 +136,10 @@ TEST(Golden, EveryColumnMarksTheTokenOfItsMessage) {
         const std::vector<std::string> source = lines_of(Read_file(folder / "prog.asm"));
         TempDir dir;
         dir.write("prog.asm", Read_file(folder / "prog.asm"));
-        const std::vector<std::string> printed = lines_of(
-            Run_program(TEVLIN_BINARY, {"--error-format=gnu", "prog.asm"}, dir.path()).err);
+        const ProcessResult run =
+            Run_program(TEVLIN_BINARY, {"--error-format=gnu", "prog.asm"}, dir.path());
+        EXPECT_EQ(run.exit_code, 0) << folder;
+        const std::vector<std::string> printed = lines_of(run.err);
         for (size_t i = 0; i + 2 < printed.size(); i++) {
             std::smatch place;
             if (!std::regex_match(printed[i], place, located)) continue;
