@@ -1,0 +1,164 @@
+// The language server's diagnostics in the editor: the token of each message marked, and when the
+// pointer rests on the mark, the message with its notes beside it, a note elsewhere with a button
+// to its line. A source can have a hundred thousand of them: they are kept as arrays of places in
+// the document that the server read, with the changes made since, and only the ones in view are
+// mapped into the document as it is and drawn.
+import { ChangeSet, StateEffect, StateField } from '@codemirror/state';
+import { Decoration, ViewPlugin, WidgetType, hoverTooltip } from '@codemirror/view';
+
+const setDiagnostics = StateEffect.define();
+
+// A diagnostic's mark by its severity (1 error, 2 warning, 3 information, 4 hint).
+const kSeverityWords = ['', 'error', 'warning', 'information', 'hint'];
+const kMarks = kSeverityWords.map((word) => Decoration.mark({ class: `cm-diagnostic-${word}` }));
+
+// An empty range, such as the place after the last word of a line that ends too early.
+class PointWidget extends WidgetType {
+    constructor(severity) {
+        super();
+        this.severity = severity;
+    }
+    eq(other) {
+        return other.severity === this.severity;
+    }
+    toDOM() {
+        const point = document.createElement('span');
+        point.className = `cm-diagnostic-point cm-diagnostic-${kSeverityWords[this.severity]}`;
+        return point;
+    }
+}
+const kPoints = kSeverityWords.map((_, severity) =>
+    Decoration.widget({ widget: new PointWidget(severity), side: 1 }),
+);
+
+// The diagnostics in the document doc that the server read, in the order of their starts: from,
+// to and severity of each, their texts (see diagnosticsOf in the worker), and the changes from
+// doc to the editor's document.
+const diagnosticsField = StateField.define({
+    create: (state) => ({
+        doc: state.doc,
+        from: new Int32Array(),
+        to: new Int32Array(),
+        severities: new Uint8Array(),
+        details: '',
+        starts: new Int32Array(1),
+        changes: ChangeSet.empty(state.doc.length).desc,
+    }),
+    update(value, transaction) {
+        for (const effect of transaction.effects) if (effect.is(setDiagnostics)) return effect.value;
+        if (!transaction.docChanged) return value;
+        return { ...value, changes: value.changes.composeDesc(transaction.changes.desc) };
+    },
+});
+
+// The index of the first diagnostic that starts at or after at.
+function firstFrom(from, at) {
+    let low = 0;
+    let high = from.length;
+    while (low < high) {
+        const middle = (low + high) >> 1;
+        if (from[middle] < at) low = middle + 1;
+        else high = middle;
+    }
+    return low;
+}
+
+const diagnosticMarks = ViewPlugin.fromClass(
+    class {
+        constructor(view) {
+            this.decorations = this.draw(view);
+        }
+        update(update) {
+            const moved =
+                update.startState.field(diagnosticsField) !== update.state.field(diagnosticsField);
+            if (moved || update.viewportChanged) this.decorations = this.draw(update.view);
+        }
+        draw(view) {
+            const { from, to, severities, changes } = view.state.field(diagnosticsField);
+            const back = changes.invertedDesc;
+            const marks = [];
+            for (const range of view.visibleRanges) {
+                const end = back.mapPos(range.to, 1);
+                for (let i = firstFrom(from, back.mapPos(range.from, -1)); from[i] <= end; i++) {
+                    const start = changes.mapPos(from[i], 1);
+                    const stop = Math.max(start, changes.mapPos(to[i], -1));
+                    marks.push((stop > start ? kMarks : kPoints)[severities[i]].range(start, stop));
+                }
+            }
+            // A point sorts after a mark that starts where it stands.
+            return Decoration.set(marks, true);
+        }
+    },
+    { decorations: (plugin) => plugin.decorations },
+);
+
+// The message and notes of the diagnostics in indices, one paragraph each; a note on another line
+// has a button that puts the cursor there.
+function tipOf(view, { details, starts }, indices, line) {
+    const tip = document.createElement('div');
+    tip.className = 'cm-diagnostic-tip';
+    for (const i of indices) {
+        const { message, notes } = JSON.parse(details.slice(starts[i], starts[i + 1]));
+        const paragraph = tip.appendChild(document.createElement('p'));
+        paragraph.textContent = message;
+        for (const note of notes) {
+            const said = tip.appendChild(document.createElement('p'));
+            said.className = 'cm-diagnostic-note';
+            said.textContent = `note: ${note.text}`;
+            if (note.line === line) continue;
+            const go = said.appendChild(document.createElement('button'));
+            go.type = 'button';
+            go.textContent = `line ${note.line + 1}`;
+            go.addEventListener('click', () => {
+                const target = view.state.doc.line(Math.min(note.line + 1, view.state.doc.lines));
+                const at = Math.min(target.from + note.character, target.to);
+                view.dispatch({ selection: { anchor: at }, scrollIntoView: true });
+                view.focus();
+            });
+        }
+    }
+    return tip;
+}
+
+// The diagnostics whose range holds the place the pointer rests on.
+const diagnosticTips = hoverTooltip((view, pos) => {
+    const value = view.state.field(diagnosticsField);
+    const { doc, from, to, changes } = value;
+    const at = changes.invertedDesc.mapPos(pos);
+    const line = doc.lineAt(at);
+    const found = [];
+    for (let i = firstFrom(from, line.from); from[i] <= at; i++) {
+        if (to[i] >= at) found.push(i);
+    }
+    if (found.length === 0) return null;
+    return {
+        pos: changes.mapPos(Math.min(...found.map((i) => from[i])), 1),
+        end: changes.mapPos(Math.max(...found.map((i) => to[i])), -1),
+        above: true,
+        create: () => ({ dom: tipOf(view, value, found, line.number - 1) }),
+    };
+});
+
+/** The diagnostics' marks and notes, for the editor's extensions. */
+export const diagnosticsExtension = [diagnosticsField, diagnosticMarks, diagnosticTips];
+
+/** Shows diagnostics (as the worker gives them) of the document doc that the server read;
+ *  changes lead from doc to the view's document. */
+export function showDiagnostics(view, doc, changes, diagnostics) {
+    const { ranges, severities, details, starts } = diagnostics;
+    const from = new Int32Array(severities.length);
+    const to = new Int32Array(severities.length);
+    // The diagnostics come in the order of their lines, most on a line that the one before is on.
+    let line = doc.line(1);
+    const offset = (number, character) => {
+        if (number + 1 !== line.number) line = doc.line(Math.min(number + 1, doc.lines));
+        return Math.min(line.from + character, line.to);
+    };
+    for (let i = 0; i < severities.length; i++) {
+        from[i] = offset(ranges[i * 4], ranges[i * 4 + 1]);
+        to[i] = offset(ranges[i * 4 + 2], ranges[i * 4 + 3]);
+    }
+    view.dispatch({
+        effects: setDiagnostics.of({ doc, from, to, severities, details, starts, changes: changes.desc }),
+    });
+}
