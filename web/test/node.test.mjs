@@ -1,15 +1,18 @@
-// tevlin.mjs and tevlin-dis.mjs under Node.js against the native programs: the same files,
-// standard output and error, and exit code, byte for byte.
+// tevlin.mjs, tevlin-dis.mjs and tevlin-lsp.mjs under Node.js against the native programs: the
+// same files, standard output and error, and exit code, byte for byte.
 import assert from 'node:assert/strict';
+import { spawnSync } from 'node:child_process';
 import { join } from 'node:path';
 import { test } from 'node:test';
 
 import {
-    imagesOf, kExamples, kFuzzSources, kGoldenSources, kOut, kTevlin, kTevlinDis, runIn,
+    imagesOf, kExamples, kFuzzSources, kGoldenSources, kOut, kTevlin, kTevlinDis, kTevlinLsp,
+    kTranscripts, runIn,
 } from './support.mjs';
 
 const kNodeTevlin = ['node', join(kOut, 'tevlin.mjs')];
 const kNodeTevlinDis = ['node', join(kOut, 'tevlin-dis.mjs')];
+const kNodeTevlinLsp = ['node', join(kOut, 'tevlin-lsp.mjs')];
 
 const sameRun = (native, node, args, files = new Map()) =>
     assert.deepEqual(runIn(node, args, files), runIn(native, args, files));
@@ -41,5 +44,53 @@ test('tevlin-dis.mjs reads what tevlin-dis reads', async (t) => {
     }
     for (const args of [[], ['--help'], ['--version'], ['missing.mem'], ['a', 'b']]) {
         await t.test(args.join(' ') || '(none)', () => sameRun([kTevlinDis], kNodeTevlinDis, args));
+    }
+});
+
+const framed = (bodies) => Buffer.concat(bodies.map((body) => {
+    const bytes = Buffer.from(body);
+    return Buffer.concat([Buffer.from(`Content-Length: ${bytes.length}\r\n\r\n`), bytes]);
+}));
+
+// What a transcript of tests/lsp sends ("-->" and the lines that go on from it), as sent.
+function sentIn(transcript) {
+    const bodies = [];
+    for (const line of String(transcript).split('\n')) {
+        if (line.startsWith('-->')) bodies.push(line.slice(4));
+        else if (/^(<--|exit |#|$)/.test(line)) bodies.push(null);
+        else if (bodies.at(-1) != null) bodies[bodies.length - 1] += `\n${line}`;
+    }
+    return framed(bodies.filter((body) => body !== null));
+}
+
+// The server's answers on standard output and its exit code; with its input at its end, a
+// server left behind by a killed test ends too.
+const sameAnswers = (input, args = []) => {
+    const serve = (command) => {
+        const run = spawnSync(command[0], [...command.slice(1), ...args], { input });
+        return { exitCode: run.status, stdout: run.stdout, stderr: run.stderr };
+    };
+    assert.deepEqual(serve(kNodeTevlinLsp), serve([kTevlinLsp]));
+};
+
+test('tevlin-lsp.mjs answers as tevlin-lsp answers', async (t) => {
+    for (const [path, transcript] of kTranscripts) {
+        await t.test(path, () => sameAnswers(sentIn(transcript)));
+    }
+    // 20,000 lines come to the program in many reads; its input then ends without an exit.
+    await t.test('a large source, changed, with no exit', () => {
+        const uri = 'file:///large.asm';
+        const text = Array.from({ length: 20000 }, (_, i) => `add r1, r${i % 40}\n`).join('');
+        const position = { line: 19999, character: 9 };
+        sameAnswers(framed([
+            { id: 1, method: 'initialize', params: { capabilities: {} } },
+            { method: 'textDocument/didOpen', params: { textDocument: { uri, version: 1, text } } },
+            { method: 'textDocument/didChange', params: { textDocument: { uri, version: 2 },
+                contentChanges: [{ range: { start: position, end: position }, text: '9' }] } },
+            { id: 2, method: 'textDocument/hover', params: { textDocument: { uri }, position } },
+        ].map((message) => JSON.stringify({ jsonrpc: '2.0', ...message }))));
+    });
+    for (const args of [['--help'], ['-h'], ['--version'], ['--stdio'], ['--help', 'more']]) {
+        await t.test(args.join(' '), () => sameAnswers(Buffer.alloc(0), args));
     }
 });
