@@ -3,33 +3,21 @@
 // to its line. A source can have a hundred thousand of them: they are kept as arrays of places in
 // the document that the server read, with the changes made since, and only the ones in view are
 // mapped into the document as it is and drawn.
-import { ChangeSet, StateEffect, StateField } from '@codemirror/state';
-import { Decoration, ViewPlugin, WidgetType, hoverTooltip } from '@codemirror/view';
+import {
+    ChangeSet,
+    RangeSetBuilder,
+    StateEffect,
+    StateField,
+    codePointAt,
+    codePointSize,
+} from '@codemirror/state';
+import { Decoration, ViewPlugin, hoverTooltip } from '@codemirror/view';
 
 const setDiagnostics = StateEffect.define();
 
 // A diagnostic's mark by its severity (1 error, 2 warning, 3 information, 4 hint).
 const kSeverityWords = ['', 'error', 'warning', 'information', 'hint'];
 const kMarks = kSeverityWords.map((word) => Decoration.mark({ class: `cm-diagnostic-${word}` }));
-
-// An empty range, such as the place after the last word of a line that ends too early.
-class PointWidget extends WidgetType {
-    constructor(severity) {
-        super();
-        this.severity = severity;
-    }
-    eq(other) {
-        return other.severity === this.severity;
-    }
-    toDOM() {
-        const point = document.createElement('span');
-        point.className = `cm-diagnostic-point cm-diagnostic-${kSeverityWords[this.severity]}`;
-        return point;
-    }
-}
-const kPoints = kSeverityWords.map((_, severity) =>
-    Decoration.widget({ widget: new PointWidget(severity), side: 1 }),
-);
 
 // The diagnostics in the document doc that the server read, in the order of their starts: from,
 // to and severity of each, their texts (see diagnosticsOf in the worker), and the changes from
@@ -76,17 +64,16 @@ const diagnosticMarks = ViewPlugin.fromClass(
         draw(view) {
             const { from, to, severities, changes } = view.state.field(diagnosticsField);
             const back = changes.invertedDesc;
-            const marks = [];
+            const marks = new RangeSetBuilder();
             for (const range of view.visibleRanges) {
                 const end = back.mapPos(range.to, 1);
                 for (let i = firstFrom(from, back.mapPos(range.from, -1)); from[i] <= end; i++) {
                     const start = changes.mapPos(from[i], 1);
-                    const stop = Math.max(start, changes.mapPos(to[i], -1));
-                    marks.push((stop > start ? kMarks : kPoints)[severities[i]].range(start, stop));
+                    const stop = changes.mapPos(to[i], -1);
+                    if (stop > start) marks.add(start, stop, kMarks[severities[i]]);
                 }
             }
-            // A point sorts after a mark that starts where it stands.
-            return Decoration.set(marks, true);
+            return marks.finish();
         }
     },
     { decorations: (plugin) => plugin.decorations },
@@ -148,15 +135,25 @@ export function showDiagnostics(view, doc, changes, diagnostics) {
     const { ranges, severities, details, starts } = diagnostics;
     const from = new Int32Array(severities.length);
     const to = new Int32Array(severities.length);
-    // The diagnostics come in the order of their lines, most on a line that the one before is on.
+    // The diagnostics come in the order of their lines, most on a line that the one before is on;
+    // a place past the last line is the document's end.
     let line = doc.line(1);
     const offset = (number, character) => {
-        if (number + 1 !== line.number) line = doc.line(Math.min(number + 1, doc.lines));
-        return Math.min(line.from + character, line.to);
+        if (Math.min(number + 1, doc.lines) !== line.number) {
+            line = doc.line(Math.min(number + 1, doc.lines));
+        }
+        return number < doc.lines ? Math.min(line.from + character, line.to) : line.to;
     };
     for (let i = 0; i < severities.length; i++) {
         from[i] = offset(ranges[i * 4], ranges[i * 4 + 1]);
         to[i] = offset(ranges[i * 4 + 2], ranges[i * 4 + 3]);
+        // An empty range is marked on the character after it, or at the end of its line, such as
+        // the place after the last word of a line that ends too early, on the one before it. No
+        // other diagnostic starts within that character, as the server's places are whole ones.
+        if (from[i] < to[i] || line.length === 0) continue;
+        const at = from[i] - line.from;
+        if (at < line.length) to[i] += codePointSize(codePointAt(line.text, at));
+        else from[i] -= /[\ud800-\udbff][\udc00-\udfff]$/.test(line.text) ? 2 : 1;
     }
     view.dispatch({
         effects: setDiagnostics.of({ doc, from, to, severities, details, starts, changes: changes.desc }),

@@ -21,8 +21,9 @@ const kSurrogateEscape = /\\\\|\\ud[89a-f][0-9a-f]{2}/g;
 const wellFormed = (message) =>
     message.replace(kSurrogateEscape, (escape) => (escape === '\\\\' ? escape : '\\ufffd'));
 
-const byStart = (a, b) =>
-    a.range.start.line - b.range.start.line || a.range.start.character - b.range.start.character;
+// Positions in order; of two ranges that start at one place the shorter goes first.
+const byPlace = (a, b) => a.line - b.line || a.character - b.character;
+const byStart = (a, b) => byPlace(a.range.start, b.range.start) || byPlace(a.range.end, b.range.end);
 
 /** A document's diagnostics (the parameters of textDocument/publishDiagnostics) in the order of
  *  their starts: the ranges (start line, start character, end line, end character each), the
