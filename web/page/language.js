@@ -38,11 +38,14 @@ const definitionOnClick = EditorView.domEventHandlers({
     },
 });
 
+// The one document that the server is given, whatever the file's name.
+const kUri = 'file:///playground.asm';
+
 /**
  * Starts the language server for the editor view. onStop is told when the server stops with an
- * error; it starts anew with the next change. Resolves to follow(name), which hands the server
- * the editor's document as the file name and any changes not yet sent, as each run of tevlin
- * starts.
+ * error; it starts anew with the next change. Resolves to a function that hands the server the
+ * changes of the editor's document not yet sent, which the page calls after each run of tevlin,
+ * so that the two take no time from each other.
  */
 export async function startLanguageServer(view, onStop) {
     const server = connect(languageCode);
@@ -62,12 +65,10 @@ export async function startLanguageServer(view, onStop) {
     // The diagnostics of the document as the server last read it, unless it changed since.
     const diagnosticsArrived = (diagnostics) => {
         const plugin = LSPPlugin.get(view);
-        const file = client.workspace.getFile(diagnostics.uri);
-        if (!plugin || plugin.uri !== diagnostics.uri || file?.version !== diagnostics.version) {
-            return;
+        if (plugin && client.workspace.getFile(kUri)?.version === diagnostics.version) {
+            showDiagnostics(view, plugin.syncedDoc, plugin.unsyncedChanges, diagnostics);
+            performance.mark('diagnostics');
         }
-        showDiagnostics(view, plugin.syncedDoc, plugin.unsyncedChanges, diagnostics);
-        performance.mark('diagnostics');
     };
     const transport = {
         send(message) {
@@ -89,14 +90,13 @@ export async function startLanguageServer(view, onStop) {
 
     await server.listening;
     client.connect(transport);
-    return (name) => {
+    view.dispatch({ effects: attachment.reconfigure(client.plugin(kUri, 'tevlin')) });
+    return () => {
         if (stopped) {
             stopped = false;
             client.disconnect();
             client.connect(transport);
         }
-        const uri = `file:///${encodeURIComponent(name)}`;
-        if (LSPPlugin.get(view)?.uri === uri) client.sync();
-        else view.dispatch({ effects: attachment.reconfigure(client.plugin(uri, 'tevlin')) });
+        client.sync();
     };
 }

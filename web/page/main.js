@@ -39,7 +39,7 @@ const status = element('status');
 const assembler = connect(assemblerCode);
 // The ROM reader's worker starts with the first image file read.
 let reader;
-// Hands the language server the source as each run starts, once the server is started.
+// Hands the language server the source as each run ends, once the server is started.
 let followServer = () => {};
 
 let editor;
@@ -187,7 +187,6 @@ async function assembleOnce() {
     const wanted = changes;
     const name = fileName.value;
     const started = performance.now();
-    followServer(name);
     try {
         const result = await assembler('assemble', { name, text: editor.state.doc.toString() });
         if (wanted !== changes) return;
@@ -203,6 +202,7 @@ async function assembleOnce() {
                 `${name}: ${error.message}`
             :   `${name}: the page failed and shows no results (${error.message})`;
     }
+    followServer();
     setStale(false);
 }
 
@@ -457,7 +457,6 @@ async function start() {
     followServer = await startLanguageServer(editor, (error) =>
         notify(`The language server stopped (${error.message}); it starts again as you type.`),
     );
-    followServer(fileName.value);
 }
 
 start().catch((error) => {
