@@ -14,12 +14,16 @@ const compiled = WebAssembly.compileStreaming(gunzipped(tevlinLspWasm, 'applicat
 const start = () => instantiate(createTevlinLsp, compiled).then(startSession);
 let session = start();
 
-// JSON.stringify escapes a surrogate only when it is alone, as the editor holds a byte that is no
-// UTF-8; the server reads JSON of Unicode text, where such a byte is U+FFFD, one UTF-16 unit too.
-// Escaped backslashes are matched so that an escape is never read from the middle of one.
-const kSurrogateEscape = /\\\\|\\ud[89a-f][0-9a-f]{2}/g;
-const wellFormed = (message) =>
-    message.replace(kSurrogateEscape, (escape) => (escape === '\\\\' ? escape : '\\ufffd'));
+// The server gets the editor's text with the same lines and columns. The editor ends a line only
+// at a line feed, as tevlin does, where the protocol ends one at a carriage return too: the
+// server gets a blank in its place, which tevlin reads a carriage return as. JSON.stringify
+// escapes a surrogate only when it is alone, as the editor holds a byte that is no UTF-8: the
+// server reads Unicode text, where such a byte is U+FFFD, one UTF-16 unit as well. Escaped
+// backslashes are matched so that an escape is never read from the middle of one.
+const kEscapes = /\\\\|\\r|\\ud[89a-f][0-9a-f]{2}/g;
+const kStandIns = { '\\\\': '\\\\', '\\r': ' ' };
+const forServer = (message) =>
+    message.replace(kEscapes, (escape) => kStandIns[escape] ?? '\\ufffd');
 
 // Positions in order; of two ranges that start at one place the shorter goes first.
 const byPlace = (a, b) => a.line - b.line || a.character - b.character;
@@ -55,7 +59,7 @@ serve({
     async receive(message) {
         let replies;
         try {
-            replies = (await session).receive(wellFormed(message));
+            replies = (await session).receive(forServer(message));
         } catch (error) {
             session = start();
             throw error;

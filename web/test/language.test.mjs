@@ -1,8 +1,9 @@
 // The language server in the built page: hover, going to a definition (F12, Ctrl+click), the
 // uses of a name (Shift+F12), renaming (F2) and its refusal, and completion as typed and with
 // Ctrl+Space, on the demo; and the server's marks on the tokens of tevlin's messages, each with
-// the notes that tevlin prints for it, in a source with a byte that is no UTF-8. Prints the time
-// from a pointer's rest to its hover, and from F12 to the definition.
+// the notes that tevlin prints for it, in a source with a byte that is no UTF-8 and a carriage
+// return, which ends no line. Prints the time from a pointer's rest to its hover, and from F12
+// to the definition.
 import assert from 'node:assert/strict';
 import { test } from 'node:test';
 
@@ -91,7 +92,8 @@ test('completion offers what fits there, as a word is typed and with Ctrl+Space'
 });
 
 test('the server marks the token of each message with the notes that tevlin prints', async () => {
-    const source = Buffer.from('; \x80 is no UTF-8\n.DEF COUNT = R4\nstart:  in   r1, 0x20\n' +
+    const source = Buffer.from('; \x80 is no UTF-8, \r a lone carriage return\n.DEF COUNT = R4\n' +
+        'start:  in   r1, 0x20\n' +
         '        add  COUNT, r40\n        out  r1,\n        brn  stat\n', 'latin1');
     await runOf(page, 'diagnostics', () => openAs(page, '#source-file', 'prog.asm', source));
     const gnu = runIn([kTevlin], ['--error-format=gnu', 'prog.asm'], new Map([['prog.asm', source]]));
