@@ -1,3 +1,4 @@
+// The start of tevlin.mjs and tevlin-dis.mjs, after commonjs.js: a short run stays quick.
 import { setFlagsFromString } from 'v8';
 
 // Node.js waits at exit for the optimizing compiler to finish the WebAssembly functions that got
