@@ -19,7 +19,8 @@ export function startSession(instance) {
     return {
         /** The messages (JSON text) to send in answer to message. */
         receive(message) {
-            const replies = decoder.decode(call(instance._session_receive, encoder.encode(message)));
+            const bytes = call(instance._session_receive, encoder.encode(message));
+            const replies = decoder.decode(bytes);
             return replies === '' ? [] : replies.slice(0, -1).split('\n');
         },
         /** The bytes to write in answer to bytes of the protocol's stream. */

@@ -33,7 +33,9 @@ const diagnosticsField = StateField.define({
         changes: ChangeSet.empty(state.doc.length).desc,
     }),
     update(value, transaction) {
-        for (const effect of transaction.effects) if (effect.is(setDiagnostics)) return effect.value;
+        for (const effect of transaction.effects) {
+            if (effect.is(setDiagnostics)) return effect.value;
+        }
         if (!transaction.docChanged) return value;
         return { ...value, changes: value.changes.composeDesc(transaction.changes.desc) };
     },
@@ -80,8 +82,8 @@ const diagnosticMarks = ViewPlugin.fromClass(
 );
 
 // The message and notes of the diagnostics in indices, one paragraph each; a note on another line
-// has a button that puts the cursor there.
-function tipOf(view, { details, starts }, indices, line) {
+// has a button that puts the cursor at its place, moved along with the edits since.
+function tipOf(view, { doc, details, starts, changes }, indices, line) {
     const tip = document.createElement('div');
     tip.className = 'cm-diagnostic-tip';
     for (const i of indices) {
@@ -97,8 +99,8 @@ function tipOf(view, { details, starts }, indices, line) {
             go.type = 'button';
             go.textContent = `line ${note.line + 1}`;
             go.addEventListener('click', () => {
-                const target = view.state.doc.line(Math.min(note.line + 1, view.state.doc.lines));
-                const at = Math.min(target.from + note.character, target.to);
+                const target = doc.line(Math.min(note.line + 1, doc.lines));
+                const at = changes.mapPos(Math.min(target.from + note.character, target.to));
                 view.dispatch({ selection: { anchor: at }, scrollIntoView: true });
                 view.focus();
             });
@@ -147,15 +149,14 @@ export function showDiagnostics(view, doc, changes, diagnostics) {
     for (let i = 0; i < severities.length; i++) {
         from[i] = offset(ranges[i * 4], ranges[i * 4 + 1]);
         to[i] = offset(ranges[i * 4 + 2], ranges[i * 4 + 3]);
-        // An empty range is marked on the character after it, or at the end of its line, such as
-        // the place after the last word of a line that ends too early, on the one before it. No
-        // other diagnostic starts within that character, as the server's places are whole ones.
+        // An empty range is marked on the character after it, or at the end of a line (the place
+        // after the last word of a line that ends too early) on the one before it. The server's
+        // places are whole characters, so the marks stay in the order of their starts.
         if (from[i] < to[i] || line.length === 0) continue;
         const at = from[i] - line.from;
         if (at < line.length) to[i] += codePointSize(codePointAt(line.text, at));
         else from[i] -= /[\ud800-\udbff][\udc00-\udfff]$/.test(line.text) ? 2 : 1;
     }
-    view.dispatch({
-        effects: setDiagnostics.of({ doc, from, to, severities, details, starts, changes: changes.desc }),
-    });
+    const value = { doc, from, to, severities, details, starts, changes: changes.desc };
+    view.dispatch({ effects: setDiagnostics.of(value) });
 }

@@ -27,20 +27,23 @@ const forServer = (message) =>
 
 // Positions in order; of two ranges that start at one place the shorter goes first.
 const byPlace = (a, b) => a.line - b.line || a.character - b.character;
-const byStart = (a, b) => byPlace(a.range.start, b.range.start) || byPlace(a.range.end, b.range.end);
+const byStart = (a, b) =>
+    byPlace(a.range.start, b.range.start) || byPlace(a.range.end, b.range.end);
 
 /** A document's diagnostics (the parameters of textDocument/publishDiagnostics) in the order of
- *  their starts: the ranges (start line, start character, end line, end character each), the
+ *  their starts: the document's version, the ranges (start line, start character, end line, end character each), the
  *  severities, and the message and notes of each as JSON text, diagnostic i from starts[i] to
  *  starts[i + 1] in details. */
-function diagnosticsOf({ uri, version, diagnostics }) {
+function diagnosticsOf({ version, diagnostics }) {
     diagnostics.sort(byStart);
     const ranges = new Int32Array(diagnostics.length * 4);
     const severities = new Uint8Array(diagnostics.length);
-    const texts = diagnostics.map(({ range: { start, end }, severity, message, ...rest }, i) => {
-        ranges.set([start.line, start.character, end.line, end.character], i * 4);
+    const texts = diagnostics.map((diagnostic, i) => {
+        const { range, severity, message, relatedInformation = [] } = diagnostic;
+        ranges.set([range.start.line, range.start.character, range.end.line, range.end.character],
+            i * 4);
         severities[i] = severity;
-        const notes = (rest.relatedInformation ?? []).map(({ location, message: text }) => ({
+        const notes = relatedInformation.map(({ location, message: text }) => ({
             line: location.range.start.line,
             character: location.range.start.character,
             text,
@@ -49,7 +52,7 @@ function diagnosticsOf({ uri, version, diagnostics }) {
     });
     const starts = new Int32Array(texts.length + 1);
     texts.forEach((text, i) => (starts[i + 1] = starts[i] + text.length));
-    return { uri, version, ranges, severities, details: texts.join(''), starts };
+    return { version, ranges, severities, details: texts.join(''), starts };
 }
 
 serve({

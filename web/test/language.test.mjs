@@ -70,7 +70,8 @@ test('F2 renames every use, and refuses a name taken as the server words it', as
     await page.click('.cm-lsp-message [type=submit]');
     await runOf(page, 'assemble', () => rename('next_one'));
     const demo = String(kExamples.find(([path]) => path.endsWith('demo.asm'))[1]);
-    assert.equal(String(await downloaded(page, 'prog.asm')), demo.replaceAll('next_key', 'next_one'));
+    assert.equal(String(await downloaded(page, 'prog.asm')),
+        demo.replaceAll('next_key', 'next_one'));
 });
 
 test('completion offers what fits there, as a word is typed and with Ctrl+Space', async () => {
@@ -96,7 +97,8 @@ test('the server marks the token of each message with the notes that tevlin prin
         'start:  in   r1, 0x20\n' +
         '        add  COUNT, r40\n        out  r1,\n        brn  stat\n', 'latin1');
     await runOf(page, 'diagnostics', () => openAs(page, '#source-file', 'prog.asm', source));
-    const gnu = runIn([kTevlin], ['--error-format=gnu', 'prog.asm'], new Map([['prog.asm', source]]));
+    const gnu = runIn([kTevlin], ['--error-format=gnu', 'prog.asm'],
+        new Map([['prog.asm', source]]));
     const expected = [...String(gnu.stderr).matchAll(/^prog\.asm:\d+:\d+: (error|note): (.*)$/gm)]
         .map(([, kind, text]) => (kind === 'note' ? `note: ${text}` : text));
 
