@@ -21,13 +21,15 @@ export const kGoldenSources = inFolder('tests/golden', (name) => name.endsWith('
 export const kFuzzSources = inFolder('fuzz/regressions', () => true);
 export const kTranscripts = inFolder('tests/lsp/transcripts', (name) => name.endsWith('.txt'));
 
-/** Runs command (an array) with args in a new folder holding files (a Map from name to bytes);
- *  returns the exit code, standard output and error, and the files it made. */
-export function runIn(command, args, files) {
+/** Runs command (an array) with args in a new folder holding files (a Map from name to bytes),
+ *  input on its standard input; returns the exit code, standard output and error, and the files
+ *  it made. */
+export function runIn(command, args, files, input) {
     const folder = mkdtempSync(join(tmpdir(), 'tevlin-web-'));
     for (const [name, bytes] of files) writeFileSync(join(folder, name), bytes);
     const run = spawnSync(command[0], [...command.slice(1), ...args], {
         cwd: folder,
+        input,
         maxBuffer: 1 << 30,
     });
     const made = readdirSync(folder)
