@@ -28,6 +28,7 @@ import { tags } from '@lezer/highlight';
 import { INITIAL } from 'vscode-textmate';
 
 import { kByteCharacter } from './bytes.js';
+import { languageExtension } from './language.js';
 
 // The highlighting tag of each kind of token, by the prefix of its TextMate scope. A character
 // takes the outermost scope found here, so the punctuation of a comment is coloured as comment.
@@ -247,6 +248,7 @@ export function createEditor({ parent, onChange, onCursorLine }) {
                 directivesToColumnOne,
                 syntaxHighlighting(kHighlightStyle),
                 errorLineBackgrounds,
+                languageExtension,
                 EditorView.contentAttributes.of({ 'aria-label': 'Source' }),
                 EditorView.updateListener.of((update) => {
                     if (update.docChanged) onChange();

@@ -16,6 +16,7 @@ import { bytesToText, gunzipped, textLines } from './bytes.js';
 import { ask, button, download, element, setUpTabs } from './controls.js';
 import { colour, createEditor, goToLine, markLines, setText } from './editor.js';
 import { createMessageList } from './messages.js';
+import { startLanguageServer } from './language.js';
 import { createPane, highlightEntry } from './panes.js';
 import { connect } from './rpc.js';
 import { keep, kept, linkTo, takeLinkedProgram } from './storage.js';
@@ -38,6 +39,8 @@ const status = element('status');
 const assembler = connect(assemblerCode);
 // The ROM reader's worker starts with the first image file read.
 let reader;
+// Hands the language server the source as each run ends, once the server is started.
+let followServer = () => {};
 
 let editor;
 let showMessages;
@@ -199,6 +202,7 @@ async function assembleOnce() {
                 `${name}: ${error.message}`
             :   `${name}: the page failed and shows no results (${error.message})`;
     }
+    followServer();
     setStale(false);
 }
 
@@ -449,6 +453,10 @@ async function start() {
     await loaded;
     await openLinkedProgram();
     performance.mark('ready');
+    // The language server starts once the page is ready, so that it takes no time from it.
+    followServer = await startLanguageServer(editor, (error) =>
+        notify(`The language server stopped (${error.message}); it starts again as you type.`),
+    );
 }
 
 start().catch((error) => {

@@ -14,6 +14,18 @@ function openStandardFiles(FS) {
     });
 }
 
+/** A new instance of the module that create (an Emscripten module factory) makes, on compiled
+ *  (its WebAssembly.Module, or a promise of one). */
+export async function instantiate(create, compiled) {
+    const module = await compiled;
+    return create({
+        instantiateWasm(imports, receive) {
+            WebAssembly.instantiate(module, imports).then((made) => receive(made, module));
+            return {};
+        },
+    });
+}
+
 /**
  * The program name, made by create (an Emscripten module factory) from wasm (its WebAssembly,
  * gzipped), as a function run(args, files) that runs it with args as its command line in an
@@ -28,16 +40,7 @@ function openStandardFiles(FS) {
  */
 export function program(name, create, wasm) {
     const compiled = WebAssembly.compileStreaming(gunzipped(wasm, 'application/wasm'));
-    const instantiate = async () => {
-        const module = await compiled;
-        return create({
-            instantiateWasm(imports, receive) {
-                WebAssembly.instantiate(module, imports).then((made) => receive(made, module));
-                return {};
-            },
-        });
-    };
-    let started = instantiate();
+    let started = instantiate(create, compiled);
 
     return async function run(args, files) {
         const instance = await started;
@@ -60,7 +63,7 @@ export function program(name, create, wasm) {
             exitCode = instance.callMain(args);
             instance._fflush(0);
         } catch (error) {
-            started = instantiate();
+            started = instantiate(create, compiled);
             throw Object.assign(new Error(`${name} stopped: ${error.message}`), {
                 name: 'ProgramStopped',
             });
