@@ -8,19 +8,24 @@
 #include <cstring>
 #include <iterator>
 #include <utility>
-#include <vector>
 
 namespace {
 
 __attribute__((format(TEVLIN_PRINTF, 1, 0))) std::string vformat(const char* fmt, va_list args) {
-    va_list probe;
-    va_copy(probe, args);
-    const int length = std::vsnprintf(nullptr, 0, fmt, probe);
-    va_end(probe);
-    if (length <= 0) return std::string();
-    std::vector<char> text(static_cast<size_t>(length) + 1);
-    std::vsnprintf(text.data(), text.size(), fmt, args);
-    return std::string(text.data(), static_cast<size_t>(length));
+    // Most messages fit the buffer on the stack: formatted once, allocated once.
+    char fitted[256];
+    va_list retry;
+    va_copy(retry, args);
+    const int length = std::vsnprintf(fitted, sizeof fitted, fmt, args);
+    std::string text;
+    if (length > 0 && static_cast<size_t>(length) < sizeof fitted) {
+        text.assign(fitted, static_cast<size_t>(length));
+    } else if (length > 0) {
+        text.resize(static_cast<size_t>(length));
+        std::vsnprintf(text.data(), text.size() + 1, fmt, retry);
+    }
+    va_end(retry);
+    return text;
 }
 
 void write_text(std::FILE* file, std::string_view text) {
@@ -151,10 +156,10 @@ void Console::message(std::string_view text) {
 void Diagnostics::error(MessageKind kind, int line_number, std::string_view line_text,
                         std::string_view message, Detail detail) {
     const int number = error_count_ + 1;
-    std::string text = Format_message("**ERROR #%2d:  line# (%04d) => ", number, line_number);
+    std::string text = fmt::format("**ERROR #{:2d}:  line# ({:04d}) => ", number, line_number);
     text.append(message).append(" ");
     const std::string heading =
-        Format_message("ERROR #%2d:  line# (%04d): ", number, line_number).append(message);
+        fmt::format("ERROR #{:2d}:  line# ({:04d}): ", number, line_number).append(message);
     if (console_ != nullptr)
         console_->line_message(line_number, line_text, text + "\n", message, detail);
     log(log_entry(heading, quoted_line(line_number, line_text)));
@@ -167,12 +172,12 @@ void Diagnostics::syntax_error(int line_number, std::string_view line_text, bool
                                Detail detail) {
     constexpr std::string_view kSyntaxError = "syntax error";
     if (reported) {
-        const std::string text = Format_message("**ERROR:  line# (%04d) => ", line_number);
+        const std::string text = fmt::format("**ERROR:  line# ({:04d}) => ", line_number);
         if (console_ != nullptr) {
             console_->line_message(line_number, line_text, text + std::string(kSyntaxError) + " \n",
                                    kSyntaxError, detail);
         }
-        const std::string heading = Format_message("ERROR:  line# (%04d): ", line_number);
+        const std::string heading = fmt::format("ERROR:  line# ({:04d}): ", line_number);
         log(log_entry(heading + std::string(kSyntaxError), quoted_line(line_number, line_text)));
         collect(MessageKind::kSyntaxError, line_number, kSyntaxError, detail);
     }

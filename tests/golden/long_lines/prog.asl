@@ -19,7 +19,10 @@ C5:  Raw line from source code.
 (0003)                            ||         ADD R1, R40 ; ------------------------------------------------------------------------------------------------------------------------------------------------------------------------------------------------------------------------------------------------------------------------------------------------------------
             **ERROR # 1:  line# (0003) => Second register must be in range [0,31] 
 
-(0004)  CS-0x002  0x08000         ||         BRN start
+(0004)                            ||         ADD R_OuterLoopCounterOuterLoopCounterOuterLoopCounterOuterLoopCounterOuterLoopCounterOuterLoopCounterOuterLoopCounter, R_InnerLoopCounterInnerLoopCounterInnerLoopCounterInnerLoopCounterInnerLoopCounterInnerLoopCounterInnerLoopCounter
+            **ERROR # 2:  line# (0004) => ADD problems with label "R_OUTERLOOPCOUNTEROUTERLOOPCOUNTEROUTERLOOPCOUNTEROUTERLOOPCOUNTEROUTERLOOPCOUNTEROUTERLOOPCOUNTEROUTERLOOPCOUNTER" and "R_INNERLOOPCOUNTERINNERLOOPCOUNTERINNERLOOPCOUNTERINNERLOOPCOUNTERINNERLOOPCOUNTERINNERLOOPCOUNTERINNERLOOPCOUNTER" ! 
+
+(0005)  CS-0x003  0x08000         ||         BRN start
 
 
 
@@ -38,7 +41,7 @@ C4+: source code line number of where symbol is referenced
 
 -- Labels
 ------------------------------------------------------------ 
-START          0x000   (0002)  ||  0004 
+START          0x000   (0002)  ||  0005 
 
 
 -- Directives: .BYTE
