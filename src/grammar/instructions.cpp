@@ -42,8 +42,9 @@ ItemFields Statements::encode(const Mnemonic& mnemonic, InstFormat format, const
         error(kind, message, operands[operand].start);
         failed = true;
     };
-    const std::string register_range =
-        Format_message("Register must be in range [%d,%d]", 0, kRegMax);
+    const auto register_range = [] {
+        return Format_message("Register must be in range [%d,%d]", 0, kRegMax);
+    };
     const unsigned int constant = mnemonic.constants[format];
     unsigned int word = 0;
     switch (format) {
@@ -61,7 +62,7 @@ ItemFields Statements::encode(const Mnemonic& mnemonic, InstFormat format, const
             word = RR_inst_bit_define(first, second, constant);
             break;
         case FMT_RI:
-            if (!is_register(first)) out_of_range(MessageKind::kRegisterRange, register_range, 0);
+            if (!is_register(first)) out_of_range(MessageKind::kRegisterRange, register_range(), 0);
             if (second > kByteMax) {
                 second &= kByteMax;
                 out_of_range(
@@ -72,7 +73,7 @@ ItemFields Statements::encode(const Mnemonic& mnemonic, InstFormat format, const
             word = RI_inst_bit_define(first, second, constant);
             break;
         case FMT_R1:
-            if (!is_register(first)) out_of_range(MessageKind::kRegisterRange, register_range, 0);
+            if (!is_register(first)) out_of_range(MessageKind::kRegisterRange, register_range(), 0);
             word = R1_inst_bit_define(first, constant);
             break;
         case FMT_IM:
