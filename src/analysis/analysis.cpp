@@ -60,12 +60,15 @@ const Item* Analysis::item(int line) const {
                : nullptr;
 }
 
+TokenRange Analysis::tokens_of(int line) const {
+    if (line < 1 || line > line_count()) return {};
+    const size_t at = static_cast<size_t>(line);
+    return {tokens_.data() + first_token_[at], tokens_.data() + first_token_[at + 1]};
+}
+
 const SourceToken* Analysis::token_at(int line, int column) const {
-    if (line < 1 || line > line_count()) return nullptr;
     const SourceToken* found = nullptr;
-    for (size_t i = first_token_[static_cast<size_t>(line)];
-         i < first_token_[static_cast<size_t>(line) + 1]; i++) {
-        const SourceToken& token = tokens_[i];
+    for (const SourceToken& token : tokens_of(line)) {
         if (token.code == EOL || token.span.column > column) break;
         found = &token;
     }
@@ -74,10 +77,7 @@ const SourceToken* Analysis::token_at(int line, int column) const {
 
 std::vector<int> Analysis::codes_before(int line, int column) const {
     std::vector<int> codes;
-    if (line < 1 || line > line_count()) return codes;
-    for (size_t i = first_token_[static_cast<size_t>(line)];
-         i < first_token_[static_cast<size_t>(line) + 1]; i++) {
-        const SourceToken& token = tokens_[i];
+    for (const SourceToken& token : tokens_of(line)) {
         if (token.code == EOL || token.span.column + token.span.length > column) break;
         codes.push_back(token.code);
     }
@@ -106,8 +106,7 @@ std::vector<NamePlace> Analysis::places_of(const std::string& name) const {
     for (const SourceToken& token : tokens_) {
         if (name_of(token) != name) continue;
         const NamePlace place{token.line, name_span(token)};
-        const bool definition =
-            symbol != nullptr && symbol->line == place.line && symbol->column == place.span.column;
+        const bool definition = Is_definition(symbol, place.line, place.span);
         places.insert(definition ? places.begin() : places.end(), place);
     }
     return places;

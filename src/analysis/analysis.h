@@ -21,6 +21,14 @@ struct NamePlace {
     Span span;
 };
 
+// The tokens of one line, in order.
+struct TokenRange {
+    const SourceToken* first = nullptr;
+    const SourceToken* last = nullptr;
+    const SourceToken* begin() const { return first; }
+    const SourceToken* end() const { return last; }
+};
+
 class Analysis {
   public:
     /// Assembles text, any bytes.
@@ -45,6 +53,8 @@ class Analysis {
 
     /// Every token of the source, in order.
     const std::vector<SourceToken>& tokens() const { return tokens_; }
+    /// The tokens of the line numbered line, its line end last; none when there is no such line.
+    TokenRange tokens_of(int line) const;
     /// The token at or just before column of line, or null when there is none on the line.
     const SourceToken* token_at(int line, int column) const;
     /// The codes of the tokens of the line numbered line that end at column or before it.

@@ -83,6 +83,11 @@ enum SymbolKind : int {
     SYM_DB = 7,
 };
 
+/// True for the bytes that continue a UTF-8 character rather than begin one.
+constexpr bool Is_utf8_continuation(char c) {
+    return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
+}
+
 // Where a message points in its source line: byte columns of the line as read, counted from 0
 // (a tab is one column), past the end for a line end.
 struct Span {

@@ -46,8 +46,6 @@ constexpr size_t kRequotedLineMax = 255;
 // Of a long line, only this many bytes around the marked column are shown under a message.
 constexpr size_t kShownBytes = 160;
 
-bool is_utf8_continuation(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
-
 // Shows the line numbered line_number that reads text as GCC does: behind a gutter with its
 // number, and under it a line that marks span, '^' under its first byte and '~' under the rest.
 // Tabs are repeated in the mark's line and the bytes that go on a UTF-8 character are left
@@ -58,7 +56,7 @@ void show_source(std::string& out, int line_number, std::string_view text, Span 
     std::string_view shown = text;
     if (text.size() > kShownBytes) {
         from = std::min(column - std::min(column, kShownBytes / 4), text.size() - kShownBytes);
-        while (from > 0 && is_utf8_continuation(text[from])) from--;
+        while (from > 0 && Is_utf8_continuation(text[from])) from--;
         shown = text.substr(from, kShownBytes);
     }
     const char* const cut_front = from > 0 ? "..." : "";
@@ -69,14 +67,14 @@ void show_source(std::string& out, int line_number, std::string_view text, Span 
     for (size_t i = from; i < column; i++) {
         if (text[i] == '\t') {
             out += '\t';
-        } else if (!is_utf8_continuation(text[i])) {
+        } else if (!Is_utf8_continuation(text[i])) {
             out += ' ';
         }
     }
     out += '^';
     const size_t end = std::min(column + static_cast<size_t>(span.length), from + shown.size());
     for (size_t i = column + 1; i < end; i++) {
-        if (!is_utf8_continuation(text[i])) out += '~';
+        if (!Is_utf8_continuation(text[i])) out += '~';
     }
     out += '\n';
 }

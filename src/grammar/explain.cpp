@@ -295,8 +295,7 @@ void name_character_note(const Situation& s, Detail& detail) {
     // A character of several bytes is shown whole: its first byte is the token that came.
     const size_t at = static_cast<size_t>(s.line.spans[s.at].column);
     size_t bytes = 1;
-    while (at + bytes < s.line.text.size() &&
-           (static_cast<unsigned char>(s.line.text[at + bytes]) & 0xC0) == 0x80 &&
+    while (at + bytes < s.line.text.size() && Is_utf8_continuation(s.line.text[at + bytes]) &&
            (static_cast<unsigned char>(s.line.text[at]) & 0xC0) == 0xC0) {
         bytes++;
     }
@@ -401,10 +400,8 @@ void near_name_note(const Situation& s, Detail& detail) {
 
 void first_definition_note(const Situation& s, Detail& detail) {
     const Symbol& symbol = *s.explainer.symbols().find(s.text(s.at));
-    detail.notes.push_back({symbol.line,
-                            {symbol.column, static_cast<int32_t>(symbol.name.size())},
-                            quoted(s.written(s.at)) + " is first defined here",
-                            ""});
+    detail.notes.push_back({symbol.line, Definition_span(symbol),
+                            quoted(s.written(s.at)) + " is first defined here", ""});
 }
 
 using Condition = bool (*)(const Situation&);

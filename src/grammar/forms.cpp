@@ -310,8 +310,8 @@ Undefined_name undefined_message(Undefined undefined, const Operands& operands,
         named = i;
         if (undefined == Undefined::kFirstWins || undefined == Undefined::kBothNames) break;
     }
-    const std::string first(operands[0].text);
     if (undefined == Undefined::kBothNames) {
+        const std::string first(operands[0].text);
         const std::string second(operands[1].text);
         return {Format_message("problems with label \"%s\" and \"%s\" !", first.c_str(),
                                second.c_str()),
@@ -363,13 +363,8 @@ std::string operand_word(int token, Family family, int registers_before) {
 }  // namespace
 
 std::string Written_forms(const Keyword& keyword) {
-    std::string spelling;
-    if (keyword.mnemonic != nullptr) spelling = keyword.mnemonic->text;
-    for (const Directive& directive : kDirectives) {
-        if (keyword.mnemonic == nullptr && directive.code == keyword.directive) {
-            spelling = directive.text;
-        }
-    }
+    const std::string spelling =
+        keyword.mnemonic != nullptr ? keyword.mnemonic->text : Directive_of(keyword.directive).text;
     // An instruction's forms come one a format, in the formats' order, each as its first row.
     std::vector<const FormRow*> shown;
     const FamilyRows& rows = kFamilyRows[static_cast<size_t>(keyword.family)];

@@ -89,6 +89,17 @@ bool near(std::string_view word, std::string_view candidate, size_t distance) {
     return distance <= kMaxEdits && distance < std::min(word.size(), candidate.size());
 }
 
+// Keeps candidate among nearest when it is a slip away from word and no farther than the ones
+// kept, least edits away; a nearer one replaces them.
+void keep_if_nearest(std::string_view word, std::string_view candidate, size_t& least,
+                     std::vector<std::string>& nearest) {
+    const size_t distance = edit_distance(word, candidate, kMaxEdits);
+    if (!near(word, candidate, distance) || distance > least) return;
+    if (distance < least) nearest.clear();
+    least = distance;
+    nearest.emplace_back(candidate);
+}
+
 // Mnemonics of other processors that students bring along, and ours that do the same.
 // clang-format off
 constexpr struct { const char* other; const char* ours; } kMnemonicsElsewhere[] = {
@@ -100,7 +111,6 @@ constexpr struct { const char* other; const char* ours; } kMnemonicsElsewhere[] 
 };
 // clang-format on
 
-// The mnemonics that word may have been meant as, nearest first.
 }  // namespace
 
 std::vector<std::string> Near_mnemonics(std::string_view word) {
@@ -110,11 +120,7 @@ std::vector<std::string> Near_mnemonics(std::string_view word) {
     std::vector<std::string> nearest;
     size_t least = kMaxEdits + 1;
     for (const Mnemonic& mnemonic : kMnemonics) {
-        const size_t distance = edit_distance(word, mnemonic.text, kMaxEdits);
-        if (!near(word, mnemonic.text, distance) || distance > least) continue;
-        if (distance < least) nearest.clear();
-        least = distance;
-        nearest.emplace_back(mnemonic.text);
+        keep_if_nearest(word, mnemonic.text, least, nearest);
     }
     return nearest;
 }
@@ -144,12 +150,7 @@ std::vector<std::string> NameSuggestions::near_names(std::string_view name, bool
             if (comparisons_left_-- <= 0) break;
             const Characters other{indexed.once, indexed.twice};
             if (std::max(surplus(held, other), surplus(other, held)) > kMaxEdits) continue;
-            const std::string& candidate = symbols_.symbol(indexed.number).name;
-            const size_t distance = edit_distance(name, candidate, kMaxEdits);
-            if (!near(name, candidate, distance) || distance > least) continue;
-            if (distance < least) nearest.clear();
-            least = distance;
-            nearest.push_back(candidate);
+            keep_if_nearest(name, symbols_.symbol(indexed.number).name, least, nearest);
         }
     }
     if (nearest.size() > 3) nearest.resize(3);

@@ -20,8 +20,8 @@ constexpr int kHint = 4;
 Span code_of(const Analysis& analysis, int line) {
     Span span;
     bool first = true;
-    for (const SourceToken& token : analysis.tokens()) {
-        if (token.line != line || token.code == EOL) continue;
+    for (const SourceToken& token : analysis.tokens_of(line)) {
+        if (token.code == EOL) continue;
         if (first) span.column = token.span.column;
         first = false;
         span.length = token.span.column + token.span.length - span.column;
@@ -145,8 +145,8 @@ std::string Diagnostics_of(const Document& document) {
     }
     analysis.symbols().for_each([&](const Symbol& symbol, uint32_t number) {
         if (analysis.is_referred_to(number)) return;
-        diagnostics.add(symbol.line, {symbol.column, static_cast<int32_t>(symbol.name.size())},
-                        kHint, "unused-name", symbol.name + " is never used", {}, true);
+        diagnostics.add(symbol.line, Definition_span(symbol), kHint, "unused-name",
+                        symbol.name + " is never used", {}, true);
     });
     return diagnostics.notification();
 }

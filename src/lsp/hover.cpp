@@ -59,12 +59,9 @@ Json Hover_at(const Document& document, const Json& params) {
     } else if (keyword != nullptr && keyword->mnemonic != nullptr) {
         text = mnemonic_hover(analysis, *token);
     } else if (keyword != nullptr) {
-        for (const Directive& directive : kDirectives) {
-            if (directive.code == keyword->directive) {
-                text = "**" + std::string(directive.text) + "** " + directive.purpose +
-                       "; it takes " + Written_forms(*keyword);
-            }
-        }
+        const Directive& directive = Directive_of(keyword->directive);
+        text = "**" + std::string(directive.text) + "** " + directive.purpose + "; it takes " +
+               Written_forms(*keyword);
     } else if (token->code == REG || token->code == INDREG) {
         text = register_hover(*token);
     } else if (token->code == NUM) {

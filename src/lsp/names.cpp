@@ -17,14 +17,6 @@ constexpr int kArray = 18;
 constexpr int kRead = 2;
 constexpr int kWrite = 3;
 
-Span definition_span(const Symbol& symbol) {
-    return {symbol.column, static_cast<int32_t>(symbol.name.size())};
-}
-
-bool is_definition(const NamePlace& place, const Symbol* symbol) {
-    return symbol != nullptr && place.line == symbol->line && place.span.column == symbol->column;
-}
-
 int outline_kind(int kind) {
     switch (kind) {
         case SYM_LABEL:
@@ -95,7 +87,7 @@ Json Definition_of(const Document& document, const Json& params) {
     std::string name;
     const Symbol* symbol = Symbol_at(document, params, name);
     if (symbol == nullptr) return nullptr;
-    return document.location(symbol->line, definition_span(*symbol));
+    return document.location(symbol->line, Definition_span(*symbol));
 }
 
 Json References_to(const Document& document, const Json& params) {
@@ -108,7 +100,7 @@ Json References_to(const Document& document, const Json& params) {
         declaration == nullptr || !declaration->is_boolean() || declaration->get<bool>();
     Json locations = Json::array();
     for (const NamePlace& place : document.analysis().places_of(name)) {
-        if (!with_declaration && is_definition(place, symbol)) continue;
+        if (!with_declaration && Is_definition(symbol, place.line, place.span)) continue;
         locations.push_back(document.location(place.line, place.span));
     }
     return locations;
@@ -120,8 +112,9 @@ Json Highlights_of(const Document& document, const Json& params) {
     if (name.empty()) return nullptr;
     Json highlights = Json::array();
     for (const NamePlace& place : document.analysis().places_of(name)) {
-        highlights.push_back({{"range", document.range(place.line, place.span)},
-                              {"kind", is_definition(place, symbol) ? kWrite : kRead}});
+        highlights.push_back(
+            {{"range", document.range(place.line, place.span)},
+             {"kind", Is_definition(symbol, place.line, place.span) ? kWrite : kRead}});
     }
     return highlights;
 }
@@ -138,7 +131,7 @@ Json Document_symbols(const Document& document) {
              {"detail", Value_words(analysis, symbol)},
              {"kind", outline_kind(symbol.kind)},
              {"range", document.range(symbol.line, {0, line_length})},
-             {"selectionRange", document.range(symbol.line, definition_span(symbol))}});
+             {"selectionRange", document.range(symbol.line, Definition_span(symbol))}});
     });
     return symbols;
 }

@@ -59,8 +59,7 @@ Json Semantic_tokens(const Document& document) {
         if (token.code == REGNAME || token.code == INDREGNAME) {
             symbol = analysis.symbols().find(analysis.name_of(token));
         }
-        const bool declaration =
-            symbol != nullptr && symbol->line == token.line && symbol->column == span.column;
+        const bool declaration = Is_definition(symbol, token.line, span);
         data.insert(
             data.end(),
             {start.line - previous.line,

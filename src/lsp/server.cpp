@@ -18,12 +18,6 @@ constexpr int kRequestFailed = -32803;
 
 constexpr int kIncrementalSync = 2;
 
-// A request that could not be answered: its code and message.
-struct Failure {
-    int code;
-    std::string message;
-};
-
 Json error_reply(const Json& id, int code, const std::string& message) {
     return {{"jsonrpc", "2.0"}, {"id", id}, {"error", {{"code", code}, {"message", message}}}};
 }

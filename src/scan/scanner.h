@@ -36,8 +36,6 @@ class Scanner {
 
     /// Where the last token starts in the prepared line.
     size_t token_start() const { return token_start_; }
-    /// Where the last token ends in the prepared line.
-    size_t token_end() const { return position_; }
     /// The columns in line() of the prepared text [start, end); a line end stands one past the
     /// last byte of code that is not blank, and is empty.
     Span span_of(size_t start, size_t end) const;

@@ -82,6 +82,14 @@ constexpr int Directive_token_of(DirectiveCode code) {
     return 0;
 }
 
+/// The directive whose code is code, which must be one of kDirectives'.
+constexpr const Directive& Directive_of(DirectiveCode code) {
+    for (const Directive& directive : kDirectives) {
+        if (directive.code == code) return directive;
+    }
+    return kDirectives[0];
+}
+
 /// One past the last token code.
 constexpr int kTokenLimit = kFirstDirectiveToken + static_cast<int>(std::size(kDirectives));
 

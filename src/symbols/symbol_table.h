@@ -21,6 +21,16 @@ struct Symbol {
     int32_t column = 0;  // where the name stands in it, when the run wants columns
 };
 
+/// Where the name of symbol stands on its defining line.
+inline Span Definition_span(const Symbol& symbol) {
+    return {symbol.column, static_cast<int32_t>(symbol.name.size())};
+}
+
+/// Whether the name written at span of line is the one that defines symbol.
+inline bool Is_definition(const Symbol* symbol, int line, Span span) {
+    return symbol != nullptr && symbol->line == line && symbol->column == span.column;
+}
+
 // The lines that refer to each symbol, in the order added: those of the symbol numbered i (in
 // the order defined) are lines[first[i]] up to lines[first[i + 1]].
 struct References {

@@ -13,6 +13,8 @@ import {
 } from '@codemirror/state';
 import { Decoration, ViewPlugin, hoverTooltip } from '@codemirror/view';
 
+import { firstAtLeast } from './sorted.js';
+
 const setDiagnostics = StateEffect.define();
 
 // A diagnostic's mark by its severity (1 error, 2 warning, 3 information, 4 hint).
@@ -41,18 +43,6 @@ const diagnosticsField = StateField.define({
     },
 });
 
-// The index of the first diagnostic that starts at or after at.
-function firstFrom(from, at) {
-    let low = 0;
-    let high = from.length;
-    while (low < high) {
-        const middle = (low + high) >> 1;
-        if (from[middle] < at) low = middle + 1;
-        else high = middle;
-    }
-    return low;
-}
-
 const diagnosticMarks = ViewPlugin.fromClass(
     class {
         constructor(view) {
@@ -69,7 +59,7 @@ const diagnosticMarks = ViewPlugin.fromClass(
             const marks = new RangeSetBuilder();
             for (const range of view.visibleRanges) {
                 const end = back.mapPos(range.to, 1);
-                for (let i = firstFrom(from, back.mapPos(range.from, -1)); from[i] <= end; i++) {
+                for (let i = firstAtLeast(from, back.mapPos(range.from, -1)); from[i] <= end; i++) {
                     const start = changes.mapPos(from[i], 1);
                     const stop = changes.mapPos(to[i], -1);
                     if (stop > start) marks.add(start, stop, kMarks[severities[i]]);
@@ -116,7 +106,7 @@ const diagnosticTips = hoverTooltip((view, pos) => {
     const at = changes.invertedDesc.mapPos(pos);
     const line = doc.lineAt(at);
     const found = [];
-    for (let i = firstFrom(from, line.from); from[i] <= at; i++) {
+    for (let i = firstAtLeast(from, line.from); from[i] <= at; i++) {
         if (to[i] >= at) found.push(i);
     }
     if (found.length === 0) return null;

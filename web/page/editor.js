@@ -29,6 +29,7 @@ import { INITIAL } from 'vscode-textmate';
 
 import { kByteCharacter } from './bytes.js';
 import { languageExtension } from './language.js';
+import { firstAtLeast } from './sorted.js';
 
 // The highlighting tag of each kind of token, by the prefix of its TextMate scope. A character
 // takes the outermost scope found here, so the punctuation of a comment is coloured as comment.
@@ -142,18 +143,6 @@ const errorLineStarts = StateField.define({
     },
 });
 
-// The index of the first start at or after position at.
-function firstStartFrom(starts, at) {
-    let low = 0;
-    let high = starts.length;
-    while (low < high) {
-        const middle = (low + high) >> 1;
-        if (starts[middle] < at) low = middle + 1;
-        else high = middle;
-    }
-    return low;
-}
-
 const marksMoved = (update) =>
     update.startState.field(errorLineStarts) !== update.state.field(errorLineStarts);
 
@@ -174,7 +163,7 @@ const errorLineBackgrounds = ViewPlugin.fromClass(
             const marks = new RangeSetBuilder();
             let last = -1;
             for (const { from, to } of view.visibleRanges) {
-                for (let i = firstStartFrom(starts, from); starts[i] <= to; i++) {
+                for (let i = firstAtLeast(starts, from); starts[i] <= to; i++) {
                     const line = view.state.doc.lineAt(starts[i]).from;
                     if (line <= last) continue;
                     marks.add(line, line, errorLineDecoration);
@@ -196,7 +185,7 @@ const errorGutter = gutter({
     class: 'cm-error-gutter',
     lineMarker(view, line) {
         const starts = view.state.field(errorLineStarts);
-        return starts[firstStartFrom(starts, line.from)] <= line.to ? errorMarker : null;
+        return starts[firstAtLeast(starts, line.from)] <= line.to ? errorMarker : null;
     },
     lineMarkerChange: marksMoved,
 });
