@@ -66,13 +66,8 @@ int main(int argc, char** argv) {
     char buffer[64 * 1024];
     for (long got; !server.exited() && (got = read_input(buffer, sizeof buffer)) > 0;) {
         frames.feed(std::string_view(buffer, static_cast<size_t>(got)));
-        while (!server.exited()) {
-            const std::optional<std::string> message = frames.next();
-            if (!message) break;
-            for (const std::string& reply : server.receive(*message)) {
-                const std::string framed = Frame(reply);
-                std::fwrite(framed.data(), 1, framed.size(), stdout);
-            }
+        for (std::string out; Answer_next_frame(server, frames, out); out.clear()) {
+            std::fwrite(out.data(), 1, out.size(), stdout);
             std::fflush(stdout);
         }
     }

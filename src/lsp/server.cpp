@@ -2,6 +2,7 @@
 // handed to the feature that answers it.
 #include "lsp/server.h"
 
+#include <optional>
 #include <utility>
 
 #include "lsp/features.h"
@@ -168,4 +169,12 @@ Json LanguageServer::document_request(const std::string& method, const Json& par
         return {{"jsonrpc", "2.0"}, {"id", id}, {"result", std::move(edit)}};
     }
     return {{"jsonrpc", "2.0"}, {"id", id}, {"result", answer(*found->second, params)}};
+}
+
+bool Answer_next_frame(LanguageServer& server, FrameReader& frames, std::string& out) {
+    if (server.exited()) return false;
+    const std::optional<std::string> message = frames.next();
+    if (!message) return false;
+    for (const std::string& reply : server.receive(*message)) out += Frame(reply);
+    return true;
 }

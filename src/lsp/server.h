@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "lsp/document.h"
+#include "lsp/framing.h"
 #include "lsp/json.h"
 
 class LanguageServer {
@@ -35,5 +36,9 @@ class LanguageServer {
     bool shut_down_ = false;
     bool exited_ = false;
 };
+
+/// Answers the next whole message that frames holds, unless the client has told server to exit:
+/// appends the framed replies to out and returns true, or returns false when there is none.
+bool Answer_next_frame(LanguageServer& server, FrameReader& frames, std::string& out);
 
 #endif  // TEVLIN_LSP_SERVER_H_

@@ -4,7 +4,6 @@
 #include <emscripten/emscripten.h>
 
 #include <cstddef>
-#include <optional>
 #include <string>
 #include <string_view>
 
@@ -38,12 +37,7 @@ EMSCRIPTEN_KEEPALIVE const char* session_receive(Session* session, const char* m
 EMSCRIPTEN_KEEPALIVE const char* session_feed(Session* session, const char* bytes, size_t size) {
     session->out.clear();
     session->frames.feed(std::string_view(bytes, size));
-    while (!session->server.exited()) {
-        const std::optional<std::string> message = session->frames.next();
-        if (!message) break;
-        for (const std::string& reply : session->server.receive(*message)) {
-            session->out += Frame(reply);
-        }
+    while (Answer_next_frame(session->server, session->frames, session->out)) {
     }
     return session->out.c_str();
 }
